@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Quolan, builds it, and starts the editor
+# ("./quolan.sh start") or runs every test ("./quolan.sh test").
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(
+  cmake make g++ pkg-config
+  qt6-base-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core fonts-liberation2
+)
+
+install_missing_packages() {
+  local missing=()
+  for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$package")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+  if [ ! -f build/CMakeCache.txt ]; then
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  fi
+  cmake --build build -j"$(nproc)"
+}
+
+case "${1:-}" in
+  start)
+    install_missing_packages
+    build
+    exec ./build/quolan
+    ;;
+  test)
+    install_missing_packages
+    build
+    ctest --test-dir build --output-on-failure -j"$(nproc)"
+    ;;
+  *)
+    echo "usage: $0 start|test" >&2
+    exit 2
+    ;;
+esac

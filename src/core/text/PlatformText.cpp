@@ -1,0 +1,88 @@
+#include "PlatformText.h"
+
+#include "core/text/Windows1251.h"
+
+namespace quolan {
+
+namespace {
+bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool isLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+void appendReference(std::string& out, char32_t codePoint) {
+    out += "&#";
+    out += std::to_string(static_cast<unsigned long>(codePoint));
+    out += ';';
+}
+} // namespace
+
+std::u16string toDisplay(std::string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == '\r') {
+            if (i + 1 < text.size() && text[i + 1] == '\n') {
+                out += kDisplayLineBreak;
+                ++i;
+            } else {
+                out += kLoneCrGlyph;
+            }
+        } else if (byte == '\n') {
+            out += kLoneLfGlyph;
+        } else {
+            out += cp1251::decode(byte);
+        }
+    }
+    return out;
+}
+
+std::string fromPlatform(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (c == u'\r') {
+            out += "\r\n";
+            if (i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+            continue;
+        }
+        if (c == u'\n' || c == kDisplayLineBreak || c == u'\u2028') {
+            out += "\r\n";
+            continue;
+        }
+        if (const auto byte = cp1251::encode(c)) {
+            out += static_cast<char>(*byte);
+            continue;
+        }
+        char32_t codePoint = c;
+        if (isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
+            codePoint = 0x10000 + ((char32_t{c} - 0xD800) << 10) + (char32_t{text[i + 1]} - 0xDC00);
+            ++i;
+        } else if (isHighSurrogate(c) || isLowSurrogate(c)) {
+            codePoint = 0xFFFD; // half a pair names no character
+        }
+        appendReference(out, codePoint);
+    }
+    return out;
+}
+
+std::u16string toPlatform(std::string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte == '\r') {
+            out += u'\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else if (byte == '\n') {
+            out += u'\n';
+        } else {
+            out += cp1251::decode(byte);
+        }
+    }
+    return out;
+}
+
+} // namespace quolan

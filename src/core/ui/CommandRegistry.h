@@ -1,0 +1,28 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace quolan {
+
+// Commands by name. Every control that runs a command (toolbar button, menu
+// item, context-menu item, shortcut key) names it; the command itself is
+// registered once, by the subsystem that owns it. A control whose command is
+// not registered does nothing.
+class CommandRegistry {
+public:
+    using Command = std::function<void()>;
+
+    // Registering one name twice is a programming error and throws.
+    void add(std::string_view id, Command command);
+    bool contains(std::string_view id) const;
+    // Runs the command; false when none is registered under that name.
+    bool run(std::string_view id) const;
+
+private:
+    std::map<std::string, Command, std::less<>> commands_;
+};
+
+} // namespace quolan

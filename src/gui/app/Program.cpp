@@ -1,0 +1,34 @@
+#include "Program.h"
+
+#include "gui/app/ProgramWindows.h"
+#include "gui/app/TZast.h"
+#include "gui/app/Windows.h"
+#include "gui/editor/TMainForm.h"
+
+#include <QApplication>
+
+#include <memory>
+
+namespace quolan {
+
+int runProgram() {
+    // Only closing the main window ends the program, not a palette left open.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    auto splash = std::make_unique<TZast>();
+    splash->show();
+    splash->refresh();
+
+    ProgramWindows windows;
+    windows.create(*splash);
+
+    splash->hide();
+    splash.reset();
+
+    QObject::connect(MainForm, &TMainForm::closing, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    MainForm->show();
+    return QApplication::exec();
+}
+
+} // namespace quolan

@@ -1,0 +1,36 @@
+#include "ProgramWindows.h"
+
+#include "gui/app/WindowFactories.h"
+#include "gui/ui/QtText.h"
+
+#include <QWidget>
+
+#include <algorithm>
+
+namespace quolan {
+
+void ProgramWindows::create(StartupProgress& progress) {
+    const auto factories = windowFactories();
+    runStartup(
+        startupRows(),
+        [&](const StartupRow& row) {
+            const auto factory =
+                std::find_if(factories.begin(), factories.end(),
+                             [&](const WindowFactory& f) { return f.instance == row.instance; });
+            if (factory == factories.end())
+                return false;
+            windows_.push_back({&*factory, std::unique_ptr<QWidget>(factory->create())});
+            return true;
+        },
+        progress);
+}
+
+ProgramWindows::~ProgramWindows() {
+    // Later windows may refer to earlier ones (all to the main window).
+    while (!windows_.empty()) {
+        windows_.back().factory->forget();
+        windows_.pop_back();
+    }
+}
+
+} // namespace quolan

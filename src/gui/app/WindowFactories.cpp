@@ -1,0 +1,16 @@
+#include "WindowFactories.h"
+
+#include "gui/app/Windows.h"
+#include "gui/editor/TMainForm.h"
+
+namespace quolan {
+
+namespace {
+const WindowFactory kFactories[] = {
+    {"MainForm", []() -> QWidget* { return MainForm = new TMainForm; }, [] { MainForm = nullptr; }},
+};
+} // namespace
+
+std::span<const WindowFactory> windowFactories() { return kFactories; }
+
+} // namespace quolan

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+class QWidget;
+
+namespace quolan {
+
+// How the window of one start-up row comes into being, and is let go again.
+struct WindowFactory {
+    std::string_view instance;
+    QWidget* (*create)(); // creates the window hidden and sets its reference
+    void (*forget)();     // clears the reference before the window is deleted
+};
+
+std::span<const WindowFactory> windowFactories();
+
+} // namespace quolan

@@ -1,0 +1,232 @@
+#include "TMainForm.h"
+
+#include "core/shell/EditCommands.h"
+#include "core/tags/SimpleTags.h"
+#include "core/ui/CommandIds.h"
+#include "core/ui/MenuTables.h"
+#include "core/ui/ToolbarTable.h"
+#include "gui/editor/MemoEdit.h"
+#include "gui/pictures/Pictures.h"
+#include "gui/ui/MenuBuilder.h"
+#include "gui/ui/QtText.h"
+#include "gui/ui/ShortcutKeys.h"
+#include "gui/ui/ToolbarBuilder.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QFontDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace quolan {
+
+namespace {
+constexpr std::string_view kCaption = "Quolan for Brennow";
+constexpr std::string_view kMessageTitle = "Quolan";
+constexpr std::string_view kCounterPrefix = "Количество символов: ";
+constexpr std::string_view kFontReminder =
+    "Напоминаю, что выбранный Вами шрифт в этом меню не влияет на отображение шрифта поста на "
+    "форуме. Чтобы изменить шрифт поста на форуме используйте теги [font=][/font] [b][/b] "
+    "[i][/i] [u][/u]";
+const QRect kBuiltInGeometry(276, 176, 525, 366);
+
+QFont builtInEditorFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(8);
+    return font;
+}
+} // namespace
+
+TMainForm::TMainForm(QWidget* parent)
+    : QMainWindow(parent), errorSink_([this](std::string_view message) {
+          QMessageBox box(QMessageBox::Critical, ui(kMessageTitle), ui(message), QMessageBox::Ok,
+                          this);
+          box.exec();
+      }) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(ui(kCaption));
+    setWindowIcon(programIcon());
+    move(kBuiltInGeometry.topLeft());
+    resize(kBuiltInGeometry.size());
+
+    buildWindow();
+    buildMenus();
+    registerCommands();
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(1000);
+    connect(timer1_, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    timer1_->start();
+    timer2_ = new QTimer(this);
+    timer2_->setObjectName(QStringLiteral("Timer2"));
+    timer2_->setInterval(100);
+    timer2_->start();
+}
+
+TMainForm::~TMainForm() {
+    // The editor widget mirrors editor_, a member that dies before the
+    // widgets QWidget's destructor deletes; let it go first.
+    delete memo_;
+    memo_ = nullptr;
+}
+
+void TMainForm::buildWindow() {
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    auto* coolBar = new QWidget(central);
+    coolBar->setObjectName(QStringLiteral("CoolBar1"));
+    coolBar->setFixedHeight(33);
+    buildToolbar(*coolBar, mainToolbar(), [this](std::string_view c) { runCommand(c); });
+    column->addWidget(coolBar);
+
+    auto* pages = new QTabWidget(central);
+    pages->setObjectName(QStringLiteral("PageControl1"));
+    auto* textPage = new QWidget(pages);
+    textPage->setObjectName(QStringLiteral("TabSheet1"));
+    auto* textLayout = new QVBoxLayout(textPage);
+    textLayout->setContentsMargins(0, 0, 0, 0);
+    memo_ = new MemoEdit(editor_, textPage);
+    chosenFont_ = builtInEditorFont();
+    memo_->setFont(chosenFont_);
+    textLayout->addWidget(memo_);
+    // A rich-text twin of the editor that nothing shows or writes.
+    auto* memo3 = new QTextEdit(textPage);
+    memo3->setObjectName(QStringLiteral("Memo3"));
+    memo3->hide();
+    memo3->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(memo3, &QTextEdit::customContextMenuRequested, this, [this, memo3](const QPoint& at) {
+        memo3->setFocus(Qt::MouseFocusReason);
+        popupMenu("MemoPopup").popup(memo3->mapToGlobal(at));
+    });
+    connect(memo3, &QTextEdit::textChanged, this, &TMainForm::MemoChange);
+    pages->addTab(textPage, ui("Текст"));
+
+    auto* previewPage = new QWidget(pages);
+    previewPage->setObjectName(QStringLiteral("TabSheet2"));
+    auto* previewLayout = new QVBoxLayout(previewPage);
+    previewLayout->setContentsMargins(0, 0, 0, 0);
+    auto* richEdit = new QTextEdit(previewPage);
+    richEdit->setObjectName(QStringLiteral("RichEdit1"));
+    previewLayout->addWidget(richEdit);
+    pages->addTab(previewPage, ui("Превью"));
+    pages->setTabVisible(1, false);
+    pages->setCurrentIndex(0);
+    column->addWidget(pages, 1);
+    setCentralWidget(central);
+
+    auto* statusBar = new QStatusBar(this);
+    statusBar->setObjectName(QStringLiteral("CoolBar2"));
+    statusBar->setFixedHeight(19);
+    statusBar->setSizeGripEnabled(false);
+    len_ = new QLabel(statusBar);
+    len_->setObjectName(QStringLiteral("Len"));
+    statusBar->addWidget(len_);
+    setStatusBar(statusBar);
+    editor_.changed.connect([this](const TextChange&) { MemoChange(); });
+    MemoChange();
+
+    fontDialog_ = new QFontDialog(this);
+    fontDialog_->setObjectName(QStringLiteral("FontDialog1"));
+}
+
+void TMainForm::buildMenus() {
+    const RunCommand run = [this](std::string_view command) { runCommand(command); };
+    keyBindings_ = resolveShortcuts(mainMenu());
+
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    buildMenuBar(*bar, mainMenu(), keyBindings_, run);
+    setMenuBar(bar);
+
+    const std::pair<const char*, MenuTable> popups[] = {
+        {"MemoPopup", memoPopup()}, {"PopupMenu1", popupMenu1()}, {"PopupMenu2", popupMenu2()}};
+    for (const auto& [name, table] : popups) {
+        auto* menu = new QMenu(this);
+        menu->setObjectName(QString::fromLatin1(name));
+        buildPopupMenu(*menu, table, run);
+    }
+    memo_->setContextMenu(&popupMenu("MemoPopup"));
+
+    keys_ = std::make_unique<ShortcutKeys>(*this, keyBindings_, run);
+    memo_->setMenuKeyTest([this](const QKeyEvent& event) { return keys_->owns(event); });
+}
+
+void TMainForm::registerCommands() {
+    const ReportError report = [this](std::string_view message) { reportError(message); };
+    registerSimpleTagCommands(commands_, editor_, report);
+    registerEditCommands(commands_, editor_, clipboard_, report);
+    commands_.add(cmd::WordWrap, [this] { N57Click(); });
+    commands_.add(cmd::EditorFont, [this] { N31Click(); });
+    commands_.add(cmd::TranslitMenu, [this] { popUpAtCursor(popupMenu("PopupMenu2")); });
+    commands_.add(cmd::LinksMenu, [this] { popUpAtCursor(popupMenu("PopupMenu1")); });
+    commands_.add(cmd::Exit, [this] { close(); });
+}
+
+QMenu& TMainForm::popupMenu(std::string_view name) const {
+    auto* menu = findChild<QMenu*>(ui(name), Qt::FindDirectChildrenOnly);
+    Q_ASSERT(menu);
+    return *menu;
+}
+
+void TMainForm::runCommand(std::string_view command) {
+    if (!command.empty())
+        commands_.run(command);
+}
+
+void TMainForm::reportError(std::string_view message) {
+    if (errorSink_)
+        errorSink_(message);
+}
+
+void TMainForm::MemoChange() {
+    len_->setText(ui(kCounterPrefix) + QString::number(editor_.length()));
+}
+
+void TMainForm::N57Click() {
+    const auto* item = findChild<QAction*>(QStringLiteral("N57"));
+    const bool wrap = item && item->isChecked();
+    memo_->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+void TMainForm::N31Click() {
+    QMessageBox reminder(QMessageBox::Information, ui(kMessageTitle), ui(kFontReminder),
+                         QMessageBox::Ok, this);
+    reminder.exec();
+    // The dialog opens with the font chosen last, not with the editor's.
+    fontDialog_->setCurrentFont(chosenFont_);
+    if (fontDialog_->exec() != QDialog::Accepted)
+        return;
+    chosenFont_ = fontDialog_->selectedFont();
+    memo_->setFont(chosenFont_);
+}
+
+void TMainForm::popUpAtCursor(QMenu& menu) {
+    const QPoint at = QCursor::pos();
+    raise();
+    activateWindow();
+    menu.popup(at);
+}
+
+void TMainForm::Timer1Timer() {
+    timer1_->stop();
+    emit firstTick();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    emit closing();
+    event->accept();
+}
+
+} // namespace quolan

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "core/editor/EditorModel.h"
+#include "core/editor/Messages.h"
+#include "core/ui/CommandRegistry.h"
+#include "core/ui/Shortcuts.h"
+#include "gui/shell/QtClipboard.h"
+
+#include <QFont>
+#include <QMainWindow>
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+class QFontDialog;
+class QLabel;
+class QMenu;
+class QTimer;
+
+namespace quolan {
+
+class MemoEdit;
+class ShortcutKeys;
+
+// The main window `MainForm`: the post in `Memo`, the toolbar, the menus, the
+// character counter and the window's own commands. Other subsystems register
+// their commands in commands() and are run by the controls that name them.
+class TMainForm final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+    TMainForm(const TMainForm&) = delete;
+    TMainForm& operator=(const TMainForm&) = delete;
+
+    EditorModel& editor() { return editor_; }
+    CommandRegistry& commands() { return commands_; }
+    MemoEdit& memo() const { return *memo_; }
+    QMenu& popupMenu(std::string_view name) const;
+
+    void runCommand(std::string_view command);
+    // Shows a failure to the user; tests may take the messages instead.
+    void reportError(std::string_view message);
+    void setErrorSink(ReportError sink) { errorSink_ = std::move(sink); }
+
+    // The window's own commands.
+    void N31Click(); // editor font
+    void N57Click(); // word wrap follows the item's check mark
+    void MemoChange();
+
+signals:
+    // The first tick of Timer1, about a second after the window is shown.
+    void firstTick();
+    // The window is closing; the program ends after it.
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildWindow();
+    void buildMenus();
+    void registerCommands();
+    void popUpAtCursor(QMenu& menu);
+    void Timer1Timer();
+
+    EditorModel editor_;
+    CommandRegistry commands_;
+    QtClipboard clipboard_;
+    ReportError errorSink_;
+    std::vector<ShortcutBinding> keyBindings_;
+    std::unique_ptr<ShortcutKeys> keys_;
+    MemoEdit* memo_ = nullptr;
+    QLabel* len_ = nullptr;
+    QFontDialog* fontDialog_ = nullptr;
+    QFont chosenFont_;
+    QTimer* timer1_ = nullptr;
+    QTimer* timer2_ = nullptr;
+};
+
+} // namespace quolan

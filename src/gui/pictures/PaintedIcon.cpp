@@ -1,0 +1,61 @@
+#include "PaintedIcon.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace quolan {
+
+PaintedIconEngine::PaintedIconEngine(PictureDrawing drawing, QSizeF designSize)
+    : drawing_(std::move(drawing)), designSize_(designSize) {}
+
+void PaintedIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+                              QIcon::State) {
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    // Keep the aspect ratio, centred in the rectangle.
+    const qreal scale =
+        std::min(rect.width() / designSize_.width(), rect.height() / designSize_.height());
+    const QSizeF drawn = designSize_ * scale;
+    painter->translate(rect.x() + (rect.width() - drawn.width()) / 2,
+                       rect.y() + (rect.height() - drawn.height()) / 2);
+    painter->scale(scale, scale);
+    if (mode == QIcon::Disabled)
+        painter->setOpacity(0.4);
+    drawing_(*painter);
+    painter->restore();
+}
+
+QPixmap PaintedIconEngine::scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                                        qreal scale) {
+    const QSize device(static_cast<int>(std::ceil(size.width() * scale)),
+                       static_cast<int>(std::ceil(size.height() * scale)));
+    QPixmap pixmap(device);
+    pixmap.fill(Qt::transparent);
+    {
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), device), mode, state);
+    }
+    pixmap.setDevicePixelRatio(scale);
+    return pixmap;
+}
+
+QPixmap PaintedIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) {
+    return scaledPixmap(size, mode, state, 1.0);
+}
+
+QIconEngine* PaintedIconEngine::clone() const {
+    return new PaintedIconEngine(drawing_, designSize_);
+}
+
+QIcon paintedIcon(PictureDrawing drawing, QSizeF designSize) {
+    return QIcon(new PaintedIconEngine(std::move(drawing), designSize));
+}
+
+QPixmap paintedPixmap(const PictureDrawing& drawing, QSizeF designSize, QSize size,
+                      qreal devicePixelRatio) {
+    PaintedIconEngine engine(drawing, designSize);
+    return engine.scaledPixmap(size, QIcon::Normal, QIcon::Off, devicePixelRatio);
+}
+
+} // namespace quolan

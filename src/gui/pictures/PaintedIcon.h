@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QIcon>
+#include <QIconEngine>
+#include <QPixmap>
+
+#include <functional>
+
+class QPainter;
+
+namespace quolan {
+
+// Draws a picture on a square canvas of `kDesignSize` units, scaled to
+// whatever size is asked for, so pictures stay crisp at any scale.
+using PictureDrawing = std::function<void(QPainter&)>;
+
+class PaintedIconEngine final : public QIconEngine {
+public:
+    explicit PaintedIconEngine(PictureDrawing drawing, QSizeF designSize);
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override;
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override;
+    QIconEngine* clone() const override;
+
+private:
+    PictureDrawing drawing_;
+    QSizeF designSize_;
+};
+
+QIcon paintedIcon(PictureDrawing drawing, QSizeF designSize = {16, 16});
+QPixmap paintedPixmap(const PictureDrawing& drawing, QSizeF designSize, QSize size,
+                      qreal devicePixelRatio = 1.0);
+
+} // namespace quolan
