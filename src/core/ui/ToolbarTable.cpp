@@ -32,7 +32,7 @@ constexpr ToolbarEntry kMainToolbar[] = {
     {"URLBtn", Face::Picture, "link", {}, 23, "Создать ссылку из выделенного текста",
      cmd::DialogUrl},
     kSeparator,
-    {"Translit", Face::Text, "Транслит", {}, 57, "Транслитерация всего текста",
+    {"Translit", Face::Text, "Транслит", {}, 62, "Транслитерация всего текста",
      cmd::TranslitMenu},
     kSeparator,
     {"SpeedButton2", Face::Picture, "links", {}, 23,
