@@ -5,7 +5,6 @@
 #include "core/ui/CommandRegistry.h"
 
 #include <gtest/gtest.h>
-
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -94,26 +93,28 @@ TEST_P(SimpleTagTest, anEmptySelectionGetsAnEmptyPairWithTheCaretAfterBoth) {
 TEST_P(SimpleTagTest, selectionsOverLinesAndExistingTagsAreTakenAsTheyAre) {
     const TagCase& tag = GetParam();
     Fixture f;
-    const std::string inner = "one\r\n" + std::string(tag.opening) + "two" +
-                              std::string(tag.closing) + " \r\n";
+    const std::string inner =
+        "one\r\n" + std::string(tag.opening) + "two" + std::string(tag.closing) + " \r\n";
     f.editor.setText(inner);
     f.editor.selectAll();
     f.run(tag.command);
     EXPECT_EQ(f.editor.text(), std::string(tag.opening) + inner + std::string(tag.closing));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AllNine, SimpleTagTest,
-    testing::Values(TagCase{cmd::TagBold, "[b]", "[/b]"}, TagCase{cmd::TagUnderline, "[u]", "[/u]"},
-                    TagCase{cmd::TagItalic, "[i]", "[/i]"},
-                    TagCase{cmd::TagOoc, "[ooc]", "[/ooc]"},
-                    TagCase{cmd::TagCenter, "[center]", "[/center]"},
-                    TagCase{cmd::TagRight, "[right]", "[/right]"},
-                    TagCase{cmd::TagQuote, "[quote]", "[/quote]"},
-                    TagCase{cmd::TagCode, "[code]", "[/code]"},
-                    TagCase{cmd::TagPhp, "[php]", "[/php]"}));
+INSTANTIATE_TEST_SUITE_P(AllNine, SimpleTagTest,
+                         testing::Values(TagCase{cmd::TagBold, "[b]", "[/b]"},
+                                         TagCase{cmd::TagUnderline, "[u]", "[/u]"},
+                                         TagCase{cmd::TagItalic, "[i]", "[/i]"},
+                                         TagCase{cmd::TagOoc, "[ooc]", "[/ooc]"},
+                                         TagCase{cmd::TagCenter, "[center]", "[/center]"},
+                                         TagCase{cmd::TagRight, "[right]", "[/right]"},
+                                         TagCase{cmd::TagQuote, "[quote]", "[/quote]"},
+                                         TagCase{cmd::TagCode, "[code]", "[/code]"},
+                                         TagCase{cmd::TagPhp, "[php]", "[/php]"}));
 
-TEST(SimpleTags, theTableHoldsExactlyTheNineTags) { EXPECT_EQ(simpleTags().size(), 9u); }
+TEST(SimpleTags, theTableHoldsExactlyTheNineTags) {
+    EXPECT_EQ(simpleTags().size(), 9u);
+}
 
 TEST(SimpleTags, aWrapBeyondCapacityIsReportedAndChangesNothing) {
     EditorModel editor(8);

@@ -1,7 +1,6 @@
 #include "core/editor/EditorModel.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 

@@ -1,10 +1,10 @@
+#include "core/ui/Shortcuts.h"
+
 #include "core/ui/CommandIds.h"
 #include "core/ui/MenuTables.h"
-#include "core/ui/Shortcuts.h"
 #include "core/ui/ToolbarTable.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 #include <set>
 #include <string>
@@ -35,11 +35,11 @@ TEST(Shortcuts, canonicalFormOrdersModifiersAndCapitalises) {
 
 TEST(Shortcuts, firstCarrierInMenuOrderReceivesTheKey) {
     const auto owners = keyOwners(mainMenu());
-    EXPECT_EQ(owners.at("Alt+S"), "N16");           // not the size item N10
-    EXPECT_EQ(owners.at("Alt+C"), "N9");            // not the code item Code1
+    EXPECT_EQ(owners.at("Alt+S"), "N16");                  // not the size item N10
+    EXPECT_EQ(owners.at("Alt+C"), "N9");                   // not the code item Code1
     EXPECT_EQ(owners.at("Ctrl+Shift+C"), "centercenter1"); // not copy all N19
-    EXPECT_EQ(owners.at("Ctrl+X"), "N67");          // a hidden item keeps its key
-    EXPECT_EQ(owners.at("Ctrl+Shift+2"), "vBHTML1"); // items of a hidden menu too
+    EXPECT_EQ(owners.at("Ctrl+X"), "N67");                 // a hidden item keeps its key
+    EXPECT_EQ(owners.at("Ctrl+Shift+2"), "vBHTML1");       // items of a hidden menu too
     EXPECT_EQ(owners.at("Ctrl+Shift+1"), "HTML1");
     EXPECT_EQ(owners.at("Ctrl+Alt+S"), "N20");
     EXPECT_EQ(owners.at("Ctrl+B"), "N4");
@@ -120,14 +120,22 @@ TEST(MenuTables, theThreeControlsOfATagShareOneCommand) {
         std::string_view button, item, popupItem;
     };
     const Triple triples[] = {
-        {"boldbtn", "N4", "BOLD1"},          {"UnderBtn", "N7", "UNDERLINE1"},
-        {"ItalicBtn", "N8", "ITALIC1"},      {"oocbtn", "Outofcharoocooc1", "OOC1"},
-        {"CenterBtn", "centercenter1", "CENTER1"}, {"RightBtn", "N37", "RIGHT1"},
-        {"URLBtn", "N5", "URL1"},            {"IMGBtn", "N13", "IMAGE1"},
-        {"SpeedButton1", "N11", "FONT1"},    {"FocusBtn", "N15", "FOCUS1"},
-        {"SABtn", "N16", "SA1"},             {"ColorBtn", "N9", "COLOR1"},
-        {{}, "N14", "QUOTE1"},               {{}, "Code1", "CODE2"},
-        {{}, "PHP1", "PHP2"},                {{}, "N6", "EMAIL1"},
+        {"boldbtn", "N4", "BOLD1"},
+        {"UnderBtn", "N7", "UNDERLINE1"},
+        {"ItalicBtn", "N8", "ITALIC1"},
+        {"oocbtn", "Outofcharoocooc1", "OOC1"},
+        {"CenterBtn", "centercenter1", "CENTER1"},
+        {"RightBtn", "N37", "RIGHT1"},
+        {"URLBtn", "N5", "URL1"},
+        {"IMGBtn", "N13", "IMAGE1"},
+        {"SpeedButton1", "N11", "FONT1"},
+        {"FocusBtn", "N15", "FOCUS1"},
+        {"SABtn", "N16", "SA1"},
+        {"ColorBtn", "N9", "COLOR1"},
+        {{}, "N14", "QUOTE1"},
+        {{}, "Code1", "CODE2"},
+        {{}, "PHP1", "PHP2"},
+        {{}, "N6", "EMAIL1"},
         {{}, "N10", "SIZE1"},
     };
     for (const Triple& t : triples) {

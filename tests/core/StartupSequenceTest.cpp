@@ -1,7 +1,6 @@
 #include "core/app/StartupSequence.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 #include <string>
 #include <vector>
@@ -28,14 +27,13 @@ TEST(StartupSequence, withEveryWindowTheProgressAndLogAreExact) {
             return true;
         },
         splash);
-    EXPECT_EQ(splash.positions, (std::vector<int>{0, 5, 10, 15, 20, 25, 30, 35, 50, 55, 60, 65,
-                                                  70, 75, 80, 85, 90, 95, 100}));
-    EXPECT_EQ(splash.log,
-              (std::vector<std::string>{"Идет загрузка: ", "Главная форма", "URL form",
-                                        "Color form", "Size form", "Image form", "Font form",
-                                        "About form", "Email form", "Lan form", "Credits form",
-                                        "Focus form", "SA form", "Create form", "History form",
-                                        "Smile form", "Help form", "Загрузка завершена"}));
+    EXPECT_EQ(splash.positions, (std::vector<int>{0, 5, 10, 15, 20, 25, 30, 35, 50, 55, 60, 65, 70,
+                                                  75, 80, 85, 90, 95, 100}));
+    EXPECT_EQ(splash.log, (std::vector<std::string>{
+                              "Идет загрузка: ", "Главная форма", "URL form", "Color form",
+                              "Size form", "Image form", "Font form", "About form", "Email form",
+                              "Lan form", "Credits form", "Focus form", "SA form", "Create form",
+                              "History form", "Smile form", "Help form", "Загрузка завершена"}));
     EXPECT_EQ(created.front(), "MainForm");
     EXPECT_EQ(created.size(), 18u);
     EXPECT_EQ(splash.refreshes, 19); // once before any window, once after each

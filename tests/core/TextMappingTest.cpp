@@ -4,7 +4,6 @@
 #include "core/text/PlatformText.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 #include <string>
 
@@ -43,10 +42,10 @@ TEST(LineBreakIndex, mapsPositionsAroundPairsAndLoneBreaks) {
     LineBreakIndex index;
     index.rebuild(text);
     EXPECT_EQ(index.count(), 3u);
-    EXPECT_EQ(index.toDisplay(4), 3u);  // 'c'
-    EXPECT_EQ(index.toDisplay(3), 2u);  // between CR and LF
+    EXPECT_EQ(index.toDisplay(4), 3u); // 'c'
+    EXPECT_EQ(index.toDisplay(3), 2u); // between CR and LF
     EXPECT_EQ(index.toText(3), 4u);
-    EXPECT_EQ(index.toText(5), 7u);     // after two separators
+    EXPECT_EQ(index.toText(5), 7u); // after two separators
     expectIndexMatches(index, text);
 }
 
@@ -61,7 +60,8 @@ TEST(LineBreakIndex, staysExactThroughRandomEdits) {
     for (int round = 0; round < 3000; ++round) {
         const std::size_t length = expected.size();
         const std::size_t position = length == 0 ? 0 : random() % (length + 1);
-        const std::size_t removed = length == position ? 0 : random() % std::min<std::size_t>(4, length - position + 1);
+        const std::size_t removed =
+            length == position ? 0 : random() % std::min<std::size_t>(4, length - position + 1);
         const std::string& inserted = pieces[random() % std::size(pieces)];
         if (random() % 2 == 0) {
             model.edit(position, removed, inserted);
@@ -88,7 +88,8 @@ TEST(GapBuffer, behavesLikeAStringThroughRandomEdits) {
     for (int round = 0; round < 5000; ++round) {
         const std::size_t position = random() % (expected.size() + 1);
         const std::size_t removed = random() % 6;
-        const std::string inserted(random() % (round % 50 == 0 ? 9000 : 5), static_cast<char>('a' + round % 26));
+        const std::string inserted(random() % (round % 50 == 0 ? 9000 : 5),
+                                   static_cast<char>('a' + round % 26));
         buffer.replace(position, removed, inserted);
         expected.replace(position, std::min(removed, expected.size() - position), inserted);
         ASSERT_EQ(buffer.size(), expected.size());

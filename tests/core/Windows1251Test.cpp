@@ -1,8 +1,8 @@
-#include "core/text/PlatformText.h"
 #include "core/text/Windows1251.h"
 
-#include <gtest/gtest.h>
+#include "core/text/PlatformText.h"
 
+#include <gtest/gtest.h>
 #include <set>
 #include <string>
 
@@ -33,10 +33,10 @@ TEST(Windows1251, knownCharacters) {
         char16_t character;
     };
     const Row rows[] = {
-        {0x41, u'A'},     {0xC0, u'А'},     {0xDF, u'Я'},     {0xE0, u'а'},     {0xFF, u'я'},
-        {0xA8, u'Ё'},     {0xB8, u'ё'},     {0x88, u'€'},     {0xB9, u'№'},     {0x96, u'–'},
-        {0x97, u'—'},     {0xAB, u'«'},     {0xBB, u'»'},     {0xA0, u'\u00A0'}, {0x98, u'\u0098'},
-        {0x80, u'Ђ'},     {0xA5, u'Ґ'},     {0xB4, u'ґ'},     {0x99, u'™'},     {0x85, u'…'},
+        {0x41, u'A'}, {0xC0, u'А'}, {0xDF, u'Я'}, {0xE0, u'а'},      {0xFF, u'я'},
+        {0xA8, u'Ё'}, {0xB8, u'ё'}, {0x88, u'€'}, {0xB9, u'№'},      {0x96, u'–'},
+        {0x97, u'—'}, {0xAB, u'«'}, {0xBB, u'»'}, {0xA0, u'\u00A0'}, {0x98, u'\u0098'},
+        {0x80, u'Ђ'}, {0xA5, u'Ґ'}, {0xB4, u'ґ'}, {0x99, u'™'},      {0x85, u'…'},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(cp1251::decode(row.byte), row.character) << int(row.byte);
@@ -71,8 +71,8 @@ TEST(PlatformText, platformLineBreaksAllBecomeCrLf) {
 
 TEST(PlatformText, charactersOutsideTheCodePageBecomeNumericReferences) {
     EXPECT_EQ(fromPlatform(u"Müller"), "M&#252;ller");
-    EXPECT_EQ(fromPlatform(u"😀!"), "&#128512;!");           // a surrogate pair is one character
-    EXPECT_EQ(fromPlatform(u"\xD83D"), "&#65533;");           // half a pair
+    EXPECT_EQ(fromPlatform(u"😀!"), "&#128512;!");   // a surrogate pair is one character
+    EXPECT_EQ(fromPlatform(u"\xD83D"), "&#65533;"); // half a pair
     EXPECT_EQ(fromPlatform(u"x\xDE00y"), "x&#65533;y");
     EXPECT_EQ(fromPlatform(u"Привет"), "\xCF\xF0\xE8\xE2\xE5\xF2");
     EXPECT_EQ(fromPlatform(u"&#252;"), "&#252;"); // typed references stay as typed

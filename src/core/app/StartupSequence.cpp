@@ -25,7 +25,9 @@ constexpr StartupRow kRows[] = {
 };
 } // namespace
 
-std::span<const StartupRow> startupRows() { return kRows; }
+std::span<const StartupRow> startupRows() {
+    return kRows;
+}
 
 void runStartup(std::span<const StartupRow> rows,
                 const std::function<bool(const StartupRow&)>& create, StartupProgress& progress) {

@@ -56,7 +56,9 @@ EditorModel::Result EditorModel::replaceWhole(std::string_view newText) {
 EditorModel::Result EditorModel::loadText(std::string_view newText) {
     if (newText.size() > capacity_)
         return Result::TooLarge;
-    return replaceWhole(toCrLf(newText));
+    if (hasLoneLineBreak(newText))
+        return replaceWhole(toCrLf(newText));
+    return replaceWhole(newText);
 }
 
 EditorModel::Result EditorModel::setText(std::string_view newText) {
@@ -88,7 +90,9 @@ EditorModel::Result EditorModel::replaceSelection(std::string_view newText) {
     return Result::Changed;
 }
 
-void EditorModel::selectAll() { setSelection(0, text_.size()); }
+void EditorModel::selectAll() {
+    setSelection(0, text_.size());
+}
 
 void EditorModel::setSelection(std::size_t start, std::size_t length) {
     start = std::min(start, text_.size());
@@ -113,8 +117,7 @@ void EditorModel::edit(std::size_t position, std::size_t removed, std::string_vi
     changed.notify(change);
 }
 
-void EditorModel::recordEdit(std::size_t position, std::string removed,
-                             std::string_view inserted) {
+void EditorModel::recordEdit(std::size_t position, std::string removed, std::string_view inserted) {
     if (undo_ && undo_->open) {
         UndoUnit& unit = *undo_;
         if (unit.kind == UndoUnit::Kind::Typing && removed.empty() && !inserted.empty() &&
@@ -134,8 +137,8 @@ void EditorModel::recordEdit(std::size_t position, std::string removed,
             }
         }
     }
-    undo_ = UndoUnit{inserted.empty() ? UndoUnit::Kind::Deleting : UndoUnit::Kind::Typing,
-                     position, std::move(removed), std::string(inserted), true};
+    undo_ = UndoUnit{inserted.empty() ? UndoUnit::Kind::Deleting : UndoUnit::Kind::Typing, position,
+                     std::move(removed), std::string(inserted), true};
 }
 
 void EditorModel::undo() {

@@ -26,6 +26,8 @@ public:
 
     // Reading.
     std::string text() const { return text_.str(); }
+    // The text without a copy, valid until the next change.
+    std::string_view textView() const { return text_.contiguous(); }
     std::size_t length() const { return text_.size(); }
     std::string range(std::size_t position, std::size_t length) const {
         return text_.substr(position, length);

@@ -20,13 +20,14 @@ bool sameBytes(const char* a, const char* b, std::size_t count) {
 } // namespace
 
 void GapBuffer::assign(std::string_view text) {
-    buffer_.assign(text.begin(), text.end());
-    buffer_.resize(text.size() + kMinimumGap);
+    std::vector<char> fresh(text.size() + kMinimumGap);
+    copyBytes(fresh.data(), text.data(), text.size());
+    buffer_ = std::move(fresh);
     gapStart_ = text.size();
     gapEnd_ = buffer_.size();
 }
 
-void GapBuffer::moveGapTo(std::size_t position) {
+void GapBuffer::moveGapTo(std::size_t position) const {
     if (position < gapStart_) {
         const std::size_t count = gapStart_ - position;
         copyBytes(buffer_.data() + gapEnd_ - count, buffer_.data() + position, count);
@@ -60,6 +61,11 @@ void GapBuffer::replace(std::size_t position, std::size_t removed, std::string_v
     reserveGap(inserted.size());
     copyBytes(buffer_.data() + gapStart_, inserted.data(), inserted.size());
     gapStart_ += inserted.size();
+}
+
+std::string_view GapBuffer::contiguous() const {
+    moveGapTo(size());
+    return {buffer_.data(), gapStart_};
 }
 
 std::string GapBuffer::substr(std::size_t position, std::size_t length) const {

@@ -62,8 +62,7 @@ std::size_t LineBreakIndex::toText(std::size_t displayPosition) const {
     return displayPosition + low;
 }
 
-void LineBreakIndex::replace(std::size_t position, std::size_t removed,
-                             std::string_view inserted) {
+void LineBreakIndex::replace(std::size_t position, std::size_t removed, std::string_view inserted) {
     const std::size_t first = countBefore(position);
     const std::size_t last = countBefore(position + removed);
     moveShiftBoundary(last);

@@ -5,8 +5,8 @@
 
 namespace quolan {
 
-void registerEditCommands(CommandRegistry& commands, EditorModel& editor,
-                          ClipboardPort& clipboard, ReportError report) {
+void registerEditCommands(CommandRegistry& commands, EditorModel& editor, ClipboardPort& clipboard,
+                          ReportError report) {
     // An empty post leaves whatever the clipboard held.
     commands.add(cmd::CopyAll, [&editor, &clipboard, report] {
         if (editor.length() != 0 && !clipboard.writeText(editor.text()))

@@ -9,7 +9,7 @@ namespace quolan {
 class CommandRegistry;
 
 // Copy all, copy selection, paste, select all, undo and the inert key command.
-void registerEditCommands(CommandRegistry& commands, EditorModel& editor,
-                          ClipboardPort& clipboard, ReportError report);
+void registerEditCommands(CommandRegistry& commands, EditorModel& editor, ClipboardPort& clipboard,
+                          ReportError report);
 
 } // namespace quolan

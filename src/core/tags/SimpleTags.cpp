@@ -21,7 +21,9 @@ constexpr SimpleTag kSimpleTags[] = {
 };
 } // namespace
 
-std::span<const SimpleTag> simpleTags() { return kSimpleTags; }
+std::span<const SimpleTag> simpleTags() {
+    return kSimpleTags;
+}
 
 EditorModel::Result wrapSelection(EditorModel& editor, std::string_view opening,
                                   std::string_view closing) {
@@ -32,8 +34,7 @@ EditorModel::Result wrapSelection(EditorModel& editor, std::string_view opening,
     return editor.replaceSelection(wrapped);
 }
 
-void registerSimpleTagCommands(CommandRegistry& commands, EditorModel& editor,
-                               ReportError report) {
+void registerSimpleTagCommands(CommandRegistry& commands, EditorModel& editor, ReportError report) {
     for (const SimpleTag& tag : kSimpleTags) {
         commands.add(tag.command, [&editor, report, tag] {
             if (wrapSelection(editor, tag.opening, tag.closing) == EditorModel::Result::TooLarge)

@@ -24,7 +24,6 @@ std::span<const SimpleTag> simpleTags();
 EditorModel::Result wrapSelection(EditorModel& editor, std::string_view opening,
                                   std::string_view closing);
 
-void registerSimpleTagCommands(CommandRegistry& commands, EditorModel& editor,
-                               ReportError report);
+void registerSimpleTagCommands(CommandRegistry& commands, EditorModel& editor, ReportError report);
 
 } // namespace quolan

@@ -20,4 +20,19 @@ std::string toCrLf(std::string_view text) {
     return out;
 }
 
+bool hasLoneLineBreak(std::string_view text) {
+    const std::size_t size = text.size();
+    for (std::size_t i = 0; i < size; ++i) {
+        const char c = text[i];
+        if (c == '\n')
+            return true; // an LF not taken by the CR before it
+        if (c == '\r') {
+            if (i + 1 == size || text[i + 1] != '\n')
+                return true;
+            ++i;
+        }
+    }
+    return false;
+}
+
 } // namespace quolan

@@ -8,4 +8,7 @@ namespace quolan {
 // Turns every lone CR and every lone LF into a CR LF pair; existing pairs stay.
 std::string toCrLf(std::string_view text);
 
+// True when the text holds a CR or an LF that is not part of a CR LF pair.
+bool hasLoneLineBreak(std::string_view text);
+
 } // namespace quolan

@@ -5,8 +5,12 @@
 namespace quolan {
 
 namespace {
-bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool isLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+bool isHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool isLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
 
 void appendReference(std::string& out, char32_t codePoint) {
     out += "&#";
@@ -15,24 +19,29 @@ void appendReference(std::string& out, char32_t codePoint) {
 }
 } // namespace
 
-std::u16string toDisplay(std::string_view text) {
-    std::u16string out;
-    out.reserve(text.size());
+std::size_t toDisplay(std::string_view text, char16_t* out) {
+    char16_t* const begin = out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
         if (byte == '\r') {
             if (i + 1 < text.size() && text[i + 1] == '\n') {
-                out += kDisplayLineBreak;
+                *out++ = kDisplayLineBreak;
                 ++i;
             } else {
-                out += kLoneCrGlyph;
+                *out++ = kLoneCrGlyph;
             }
         } else if (byte == '\n') {
-            out += kLoneLfGlyph;
+            *out++ = kLoneLfGlyph;
         } else {
-            out += cp1251::decode(byte);
+            *out++ = cp1251::decode(byte);
         }
     }
+    return static_cast<std::size_t>(out - begin);
+}
+
+std::u16string toDisplay(std::string_view text) {
+    std::u16string out(text.size(), u'\0');
+    out.resize(toDisplay(text, out.data()));
     return out;
 }
 

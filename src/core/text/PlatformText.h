@@ -17,6 +17,9 @@ inline constexpr char16_t kLoneLfGlyph = u'\u240A';
 
 // Post text -> displayed document text.
 std::u16string toDisplay(std::string_view text);
+// The same into `out`, which holds at least text.size() characters; returns
+// how many were written.
+std::size_t toDisplay(std::string_view text, char16_t* out);
 
 // Platform text -> post text. Any line break becomes CR LF; a character the
 // code page cannot hold becomes the numeric reference "&#N;" that the forum's

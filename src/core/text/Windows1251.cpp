@@ -37,14 +37,25 @@ constexpr std::array<Reverse, 64> makeReverse() {
 
 constexpr std::array<Reverse, 64> kReverse = makeReverse();
 
+constexpr std::array<char16_t, 256> makeDecodeTable() {
+    std::array<char16_t, 256> table{};
+    for (std::size_t byte = 0; byte < 256; ++byte) {
+        if (byte < 0x80)
+            table[byte] = static_cast<char16_t>(byte);
+        else if (byte >= 0xC0)
+            table[byte] = static_cast<char16_t>(0x0410 + (byte - 0xC0));
+        else
+            table[byte] = kHighHalf[byte - 0x80];
+    }
+    return table;
+}
+
+constexpr std::array<char16_t, 256> kDecode = makeDecodeTable();
+
 } // namespace
 
 char16_t decode(unsigned char byte) {
-    if (byte < 0x80)
-        return byte;
-    if (byte >= 0xC0)
-        return static_cast<char16_t>(0x0410 + (byte - 0xC0));
-    return kHighHalf[byte - 0x80u];
+    return kDecode[byte];
 }
 
 std::optional<unsigned char> encode(char32_t character) {

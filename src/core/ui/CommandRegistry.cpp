@@ -10,7 +10,9 @@ void CommandRegistry::add(std::string_view id, Command command) {
         throw std::logic_error("command registered twice: " + std::string(id));
 }
 
-bool CommandRegistry::contains(std::string_view id) const { return commands_.contains(id); }
+bool CommandRegistry::contains(std::string_view id) const {
+    return commands_.contains(id);
+}
 
 bool CommandRegistry::run(std::string_view id) const {
     const auto it = commands_.find(id);

@@ -133,10 +133,18 @@ constexpr MenuEntry kPopupMenu2[] = {
 
 } // namespace
 
-MenuTable mainMenu() { return kMainMenu; }
-MenuTable memoPopup() { return kMemoPopup; }
-MenuTable popupMenu1() { return kPopupMenu1; }
-MenuTable popupMenu2() { return kPopupMenu2; }
+MenuTable mainMenu() {
+    return kMainMenu;
+}
+MenuTable memoPopup() {
+    return kMemoPopup;
+}
+MenuTable popupMenu1() {
+    return kPopupMenu1;
+}
+MenuTable popupMenu2() {
+    return kPopupMenu2;
+}
 
 bool hasChildren(MenuTable table, std::size_t index) {
     return index + 1 < table.size() && table[index + 1].depth > table[index].depth;

@@ -56,8 +56,9 @@ std::vector<ShortcutBinding> resolveShortcuts(MenuTable menu) {
         if (key.empty())
             return;
         std::string canonical = canonicalKey(key);
-        const bool taken = std::any_of(bindings.begin(), bindings.end(),
-                                       [&](const ShortcutBinding& b) { return b.key == canonical; });
+        const bool taken =
+            std::any_of(bindings.begin(), bindings.end(),
+                        [&](const ShortcutBinding& b) { return b.key == canonical; });
         if (!taken)
             bindings.push_back({std::move(canonical), entry.name, entry.command});
     };

@@ -10,9 +10,18 @@ using Face = ToolbarEntry::Face;
 constexpr ToolbarEntry kSeparator{};
 
 constexpr ToolbarEntry kMainToolbar[] = {
-    {"FocusBtn", Face::Text, "Фокус", {}, 41,
-     "Создать фокус. Помните - в бою у вас его всего три ;)", cmd::DialogFocus},
-    {"SABtn", Face::Text, "С.Д.", {}, 33,
+    {"FocusBtn",
+     Face::Text,
+     "Фокус",
+     {},
+     41,
+     "Создать фокус. Помните - в бою у вас его всего три ;)",
+     cmd::DialogFocus},
+    {"SABtn",
+     Face::Text,
+     "С.Д.",
+     {},
+     33,
      "Использовать специальное действие. Помните - в бою их количество ограничено до трех и "
      "лучше приберечь до поры до времени ;)",
      cmd::DialogSpecialAction},
@@ -24,25 +33,40 @@ constexpr ToolbarEntry kMainToolbar[] = {
     {"SpeedButton1", Face::Picture, "font", {}, 23, "Шрифт", cmd::DialogFont},
     {"CenterBtn", Face::Picture, "center", {}, 23, "Центрировать", cmd::TagCenter},
     {"RightBtn", Face::Picture, "right", {}, 23, "По правой стороне", cmd::TagRight},
-    {"ColorBtn", Face::Picture, "color", {}, 23, "Изменить цвет выделенного фрагмента текста",
+    {"ColorBtn",
+     Face::Picture,
+     "color",
+     {},
+     23,
+     "Изменить цвет выделенного фрагмента текста",
      cmd::DialogColor},
     kSeparator,
-    {"IMGBtn", Face::Picture, "image", {}, 23, "Вставить ссылку на изображение",
-     cmd::DialogImage},
-    {"URLBtn", Face::Picture, "link", {}, 23, "Создать ссылку из выделенного текста",
+    {"IMGBtn", Face::Picture, "image", {}, 23, "Вставить ссылку на изображение", cmd::DialogImage},
+    {"URLBtn",
+     Face::Picture,
+     "link",
+     {},
+     23,
+     "Создать ссылку из выделенного текста",
      cmd::DialogUrl},
     kSeparator,
-    {"Translit", Face::Text, "Транслит", {}, 62, "Транслитерация всего текста",
-     cmd::TranslitMenu},
+    {"Translit", Face::Text, "Транслит", {}, 62, "Транслитерация всего текста", cmd::TranslitMenu},
     kSeparator,
-    {"SpeedButton2", Face::Picture, "links", {}, 23,
-     "Набор ссылок для быстрого передвижения по форуму", cmd::LinksMenu},
+    {"SpeedButton2",
+     Face::Picture,
+     "links",
+     {},
+     23,
+     "Набор ссылок для быстрого передвижения по форуму",
+     cmd::LinksMenu},
     kSeparator,
     {"ClipBtn", Face::Picture, "clipboard", {}, 23, "Копировать всё в буфер", cmd::CopyAll},
 };
 
 } // namespace
 
-std::span<const ToolbarEntry> mainToolbar() { return kMainToolbar; }
+std::span<const ToolbarEntry> mainToolbar() {
+    return kMainToolbar;
+}
 
 } // namespace quolan

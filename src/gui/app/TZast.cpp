@@ -25,8 +25,8 @@ TZast::TZast(QWidget* parent)
     panel->setFrameShadow(QFrame::Raised);
     panel->setGeometry(0, 0, 430, 91);
 
-    auto* title = new QLabel(ui("Загружаемся... Пожалуйста ждите... | Loading... Please Wait..."),
-                             panel);
+    auto* title =
+        new QLabel(ui("Загружаемся... Пожалуйста ждите... | Loading... Please Wait..."), panel);
     title->setObjectName(QStringLiteral("Label1"));
     QFont titleFont(QStringLiteral("MS Sans Serif"));
     titleFont.setPointSize(8);
@@ -69,9 +69,13 @@ TZast::TZast(QWidget* parent)
     log_->hide(); // collected, never shown
 }
 
-void TZast::setProgress(int position) { progress_->setValue(position); }
+void TZast::setProgress(int position) {
+    progress_->setValue(position);
+}
 
-void TZast::appendLog(std::string_view line) { log_->appendPlainText(ui(line)); }
+void TZast::appendLog(std::string_view line) {
+    log_->appendPlainText(ui(line));
+}
 
 void TZast::refresh() {
     // No event loop runs yet: paint now, and let the window system show it.

@@ -11,6 +11,8 @@ const WindowFactory kFactories[] = {
 };
 } // namespace
 
-std::span<const WindowFactory> windowFactories() { return kFactories; }
+std::span<const WindowFactory> windowFactories() {
+    return kFactories;
+}
 
 } // namespace quolan

@@ -36,7 +36,7 @@ MemoEdit::MemoEdit(EditorModel& model, QWidget* parent) : QPlainTextEdit(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     {
         const FlagScope writing(writingModelChange_);
-        setPlainText(displayText(model_.text()));
+        setPlainText(displayText(model_.textView()));
     }
     connect(document(), &QTextDocument::contentsChange, this, &MemoEdit::documentChanged);
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &MemoEdit::takeSelectionFromView);
@@ -127,10 +127,10 @@ void MemoEdit::documentChanged(int position, int removed, int added) {
 
     if (before.size() != static_cast<std::size_t>(oldCount)) {
         // The document no longer matches the model; keep what the user sees.
-        const QString all = toPlainText();
+        const QString all = documentText(0, newLength);
         const FlagScope taking(takingViewEdit_);
         model_.edit(0, model_.length(), postText(all));
-        replaceDocumentRange(0, newLength, displayText(model_.text()));
+        replaceDocumentRange(0, newLength, displayText(model_.textView()));
         takeSelectionFromView();
         return;
     }
@@ -163,7 +163,7 @@ void MemoEdit::documentChanged(int position, int removed, int added) {
         model_.edit(textEditFrom, textEditTo - textEditFrom, inserted);
     }
     if (joinsBreak) {
-        replaceDocumentRange(0, document()->characterCount() - 1, displayText(model_.text()));
+        replaceDocumentRange(0, document()->characterCount() - 1, displayText(model_.textView()));
         showModelSelection();
         return;
     }
@@ -180,7 +180,7 @@ void MemoEdit::modelChanged(const TextChange& change) {
     {
         const FlagScope writing(writingModelChange_);
         if (change.wholeText) {
-            setPlainText(displayText(model_.text()));
+            setPlainText(displayText(model_.textView()));
         } else {
             const int from = static_cast<int>(model_.lineBreaks().toDisplay(change.position));
             const int removedChars = static_cast<int>(change.removed - change.removedBreaks);

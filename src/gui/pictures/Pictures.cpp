@@ -33,8 +33,12 @@ void drawAlignedLines(QPainter& p, bool centred) {
     }
 }
 
-void drawCenter(QPainter& p) { drawAlignedLines(p, true); }
-void drawRight(QPainter& p) { drawAlignedLines(p, false); }
+void drawCenter(QPainter& p) {
+    drawAlignedLines(p, true);
+}
+void drawRight(QPainter& p) {
+    drawAlignedLines(p, false);
+}
 
 // A globe with a meridian and parallels: pages of the forum.
 void drawLinks(QPainter& p) {
@@ -130,9 +134,9 @@ void drawLink(QPainter& p) {
 
 const std::map<std::string_view, void (*)(QPainter&)>& toolbarDrawings() {
     static const std::map<std::string_view, void (*)(QPainter&)> drawings = {
-        {"center", drawCenter}, {"right", drawRight}, {"links", drawLinks},
-        {"clipboard", drawClipboard}, {"font", drawFont}, {"color", drawColor},
-        {"image", drawImage}, {"link", drawLink},
+        {"center", drawCenter},       {"right", drawRight}, {"links", drawLinks},
+        {"clipboard", drawClipboard}, {"font", drawFont},   {"color", drawColor},
+        {"image", drawImage},         {"link", drawLink},
     };
     return drawings;
 }
@@ -178,6 +182,8 @@ QIcon toolbarPicture(std::string_view name) {
     return paintedIcon(it->second);
 }
 
-QIcon programIcon() { return paintedIcon(drawProgramIcon, {48, 48}); }
+QIcon programIcon() {
+    return paintedIcon(drawProgramIcon, {48, 48});
+}
 
 } // namespace quolan

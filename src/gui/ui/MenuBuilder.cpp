@@ -82,8 +82,8 @@ void buildMenuBar(QMenuBar& bar, MenuTable table, const std::vector<ShortcutBind
         opener->setObjectName(ui(entry.name));
         if (entry.hidden())
             opener->setVisible(false);
-        index = hasChildren(table, index) ? addEntries(*menu, table, index + 1, &keys, run)
-                                          : index + 1;
+        index =
+            hasChildren(table, index) ? addEntries(*menu, table, index + 1, &keys, run) : index + 1;
     }
 }
 

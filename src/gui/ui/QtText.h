@@ -13,7 +13,8 @@ namespace quolan {
 // Windows-1251 boundary.
 
 inline QString toQString(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
 }
 
 inline std::u16string_view toU16(const QString& text) {
@@ -26,9 +27,16 @@ inline QString ui(std::string_view utf8) {
 }
 
 // Post text as the editor document shows it.
-inline QString displayText(std::string_view post) { return toQString(toDisplay(post)); }
+inline QString displayText(std::string_view post) {
+    QString out(static_cast<qsizetype>(post.size()), Qt::Uninitialized);
+    const std::size_t written = toDisplay(post, reinterpret_cast<char16_t*>(out.data()));
+    out.truncate(static_cast<qsizetype>(written));
+    return out;
+}
 
 // Text from a widget, a key press or the clipboard, as post text.
-inline std::string postText(const QString& platform) { return fromPlatform(toU16(platform)); }
+inline std::string postText(const QString& platform) {
+    return fromPlatform(toU16(platform));
+}
 
 } // namespace quolan

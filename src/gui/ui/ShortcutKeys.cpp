@@ -10,8 +10,8 @@ namespace quolan {
 ShortcutKeys::ShortcutKeys(QWidget& window, const std::vector<ShortcutBinding>& bindings,
                            const RunCommand& run) {
     for (const ShortcutBinding& binding : bindings) {
-        const QKeySequence sequence =
-            QKeySequence::fromString(QString::fromStdString(binding.key), QKeySequence::PortableText);
+        const QKeySequence sequence = QKeySequence::fromString(QString::fromStdString(binding.key),
+                                                               QKeySequence::PortableText);
         sequences_.append(sequence);
         auto* shortcut = new QShortcut(sequence, &window);
         shortcut->setContext(Qt::WindowShortcut);

@@ -1,0 +1,113 @@
+// Typing, loading and wrapping in the editor, each against a bare
+// QPlainTextEdit doing the same work, on forum-like posts of 1 and 10 MB.
+#include "core/editor/EditorModel.h"
+#include "core/tags/SimpleTags.h"
+#include "gui/editor/MemoEdit.h"
+#include "gui/editor/TMainForm.h"
+#include "gui/ui/QtText.h"
+#include "support/BenchSupport.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <cstdio>
+#include <memory>
+
+using namespace quolan;
+using quolan::bench::medianMs;
+using quolan::bench::printRow;
+
+namespace {
+
+constexpr int kKeystrokes = 300;
+
+// Time per key press, typing at the caret in the middle of the text.
+double typingMs(QPlainTextEdit& edit) {
+    QTextCursor cursor = edit.textCursor();
+    cursor.setPosition(edit.document()->characterCount() / 2);
+    edit.setTextCursor(cursor);
+    QApplication::processEvents();
+    return medianMs(kKeystrokes, [&] { QTest::keyClick(&edit, Qt::Key_X); });
+}
+
+void measure(std::size_t bytes) {
+    const std::string post = bench::forumPost(bytes);
+    const QString shown = displayText(post);
+    std::printf("\n== %zu MB post ==\n", bytes / 1000000);
+    std::printf("%-58s %13s %13s %8s\n", "", "ours", "bare Qt", "ratio");
+
+    // Loading: model and view against a bare setPlainText of the same text.
+    {
+        EditorModel model;
+        MemoEdit memo(model);
+        QPlainTextEdit bare;
+        printRow("load the post into model and Memo",
+                 bench::sideBySide(
+                     7, [&] { model.loadText(post); }, [&] { bare.setPlainText(shown); },
+                     [&] { model.clear(); }, [&] { bare.clear(); }),
+                 1.3);
+    }
+
+    // Typing one character.
+    {
+        EditorModel model;
+        model.loadText(post);
+        MemoEdit memo(model);
+        memo.show();
+        QPlainTextEdit bare;
+        bare.setUndoRedoEnabled(false);
+        bare.setPlainText(shown);
+        bare.show();
+        const double ours = typingMs(memo);
+        const double base = typingMs(bare);
+        printRow("type one character in Memo", ours, base, 1.2);
+        if (model.length() != post.size() + kKeystrokes)
+            std::printf("  (!) the model missed keystrokes\n");
+    }
+    {
+        TMainForm form;
+        form.editor().loadText(post);
+        form.show();
+        QPlainTextEdit bare;
+        bare.setUndoRedoEnabled(false);
+        bare.setPlainText(shown);
+        bare.show();
+        const double ours = typingMs(form.memo());
+        const double base = typingMs(bare);
+        printRow("type one character in the main window (counter too)", ours, base, 1.2);
+    }
+
+    // Wrapping the whole post in a tag, against replacing it in a bare edit.
+    {
+        EditorModel model;
+        MemoEdit memo(model);
+        QPlainTextEdit bare;
+        const QString wrapped = QStringLiteral("[b]") + shown + QStringLiteral("[/b]");
+        printRow("wrap the whole post in [b]...[/b]",
+                 bench::sideBySide(
+                     5, [&] { wrapSelection(model, "[b]", "[/b]"); },
+                     [&] {
+                         QTextCursor cursor(bare.document());
+                         cursor.select(QTextCursor::Document);
+                         cursor.insertText(wrapped);
+                     },
+                     [&] {
+                         model.loadText(post);
+                         model.selectAll();
+                     },
+                     [&] { bare.setPlainText(shown); }),
+                 1.3);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    measure(1'000'000);
+    measure(10'000'000);
+    return 0;
+}

@@ -1,0 +1,263 @@
+#include "core/ui/CommandIds.h"
+#include "core/ui/MenuTables.h"
+#include "core/ui/ToolbarTable.h"
+#include "gui/editor/MemoEdit.h"
+#include "gui/editor/TMainForm.h"
+#include "gui/ui/QtText.h"
+#include "gui/ui/SecondaryWindows.h"
+#include "support/GuiTestSupport.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDialog>
+#include <QFontDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace quolan {
+namespace {
+
+using testing::child;
+
+class MainForm : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<TMainForm>();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        form->memo().setFocus();
+    }
+    EditorModel& model() { return form->editor(); }
+    QAction& action(const char* name) { return child<QAction>(*form, name); }
+    QToolButton& button(const char* name) { return child<QToolButton>(*form, name); }
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(&form->memo(), k, modifiers);
+    }
+    // Counts runs of a command that this build has no window for yet.
+    int& countRuns(std::string_view command) {
+        auto& count = counts.emplace_back(std::make_unique<int>(0));
+        int* counter = count.get();
+        form->commands().add(command, [counter] { ++*counter; });
+        return *counter;
+    }
+
+    std::unique_ptr<TMainForm> form;
+    std::vector<std::unique_ptr<int>> counts;
+};
+
+TEST_F(MainForm, isBuiltWithItsCaptionCounterAndPages) {
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Quolan for Brennow"));
+    EXPECT_EQ(child<QLabel>(*form, "Len").text(), QString::fromUtf8("Количество символов: 0"));
+    auto& pages = child<QTabWidget>(*form, "PageControl1");
+    EXPECT_EQ(pages.currentWidget()->objectName(), QStringLiteral("TabSheet1"));
+    EXPECT_EQ(pages.tabText(0), QString::fromUtf8("Текст"));
+    EXPECT_FALSE(pages.isTabVisible(1));
+    EXPECT_FALSE(child<QTextEdit>(*form, "Memo3").isVisible());
+    EXPECT_EQ(child<QWidget>(*form, "CoolBar1").height(), 33);
+    EXPECT_EQ(child<QWidget>(*form, "CoolBar2").height(), 19);
+    EXPECT_EQ(form->memo().lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_EQ(form->memo().verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+}
+
+TEST_F(MainForm, everyDeclaredControlExistsUnderItsName) {
+    for (const MenuTable table : {mainMenu(), memoPopup(), popupMenu1(), popupMenu2()})
+        for (const MenuEntry& entry : table)
+            EXPECT_NE(form->findChild<QObject*>(ui(entry.name)), nullptr) << entry.name;
+    for (const ToolbarEntry& entry : mainToolbar()) {
+        if (entry.isSeparator())
+            continue;
+        auto& b = button(std::string(entry.name).c_str());
+        EXPECT_EQ(b.toolTip(), ui(entry.hint)) << entry.name;
+        EXPECT_EQ(b.size(), QSize(entry.width, 18)) << entry.name;
+        EXPECT_EQ(b.focusPolicy(), Qt::NoFocus) << entry.name;
+    }
+    EXPECT_EQ(button("boldbtn").text(), QStringLiteral("B"));
+    EXPECT_TRUE(button("boldbtn").font().bold());
+    EXPECT_TRUE(button("UnderBtn").font().underline());
+    EXPECT_TRUE(button("ItalicBtn").font().italic());
+    EXPECT_FALSE(button("CenterBtn").icon().isNull());
+}
+
+TEST_F(MainForm, menuCaptionsAreAsBuiltAndShowOnlyKeysThatWork) {
+    EXPECT_EQ(action("N22").text(), QString::fromUtf8("Созд&ать\tCtrl+N"));
+    EXPECT_EQ(action("N2").text(), QString::fromUtf8("В&ыход"));
+    EXPECT_EQ(action("N16").text(), QString::fromUtf8("Специальное действие [sa][/sa]\tAlt+S"));
+    EXPECT_EQ(action("N10").text(), QString::fromUtf8("Размер [size=][/size]\tAlt+Z"));
+    EXPECT_EQ(action("Code1").text(), QString::fromUtf8("Code [code][/code]\tAlt+K"));
+    EXPECT_EQ(action("N19").text(), QString::fromUtf8("Копировать всё в буфер\tCtrl+Shift+A"));
+    EXPECT_FALSE(action("N67").isVisible());
+    EXPECT_FALSE(child<QMenu>(*form, "N38").menuAction()->isVisible());
+    EXPECT_FALSE(child<QMenu>(*form, "N64").menuAction()->isVisible());
+    EXPECT_TRUE(action("N57").isChecked());
+}
+
+// The toolbar button, the "Теги" item and the context-menu item of one tag
+// give the same text.
+TEST_F(MainForm, theThreeControlsOfATagGiveIdenticalText) {
+    struct Triple {
+        const char* button;
+        const char* item;
+        const char* popupItem;
+    };
+    const Triple triples[] = {
+        {"boldbtn", "N4", "BOLD1"},
+        {"UnderBtn", "N7", "UNDERLINE1"},
+        {"ItalicBtn", "N8", "ITALIC1"},
+        {"oocbtn", "Outofcharoocooc1", "OOC1"},
+        {"CenterBtn", "centercenter1", "CENTER1"},
+        {"RightBtn", "N37", "RIGHT1"},
+        {nullptr, "N14", "QUOTE1"},
+        {nullptr, "Code1", "CODE2"},
+        {nullptr, "PHP1", "PHP2"},
+    };
+    for (const Triple& t : triples) {
+        std::vector<std::string> results;
+        const auto fresh = [&] {
+            model().setText("say hello");
+            model().setSelection(4, 5);
+        };
+        if (t.button) {
+            fresh();
+            QTest::mouseClick(&button(t.button), Qt::LeftButton);
+            results.push_back(model().text());
+        }
+        fresh();
+        action(t.item).trigger();
+        results.push_back(model().text());
+        fresh();
+        action(t.popupItem).trigger();
+        results.push_back(model().text());
+        for (const std::string& r : results)
+            EXPECT_EQ(r, results.front()) << t.item;
+        EXPECT_NE(results.front(), "say hello") << t.item;
+        EXPECT_EQ(form->memo().toPlainText(), displayText(results.front())) << t.item;
+    }
+}
+
+TEST_F(MainForm, menuKeysGoToTheFirstItemThatCarriesThem) {
+    int& specialAction = countRuns(cmd::DialogSpecialAction);
+    int& size = countRuns(cmd::DialogSize);
+    int& color = countRuns(cmd::DialogColor);
+    int& vbToHtml = countRuns(cmd::VbToHtml);
+    int& htmlToVb = countRuns(cmd::HtmlToVb);
+
+    key(Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(specialAction, 1);
+    EXPECT_EQ(size, 0);
+    key(Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(color, 1);
+    EXPECT_EQ(model().text(), ""); // not the code tag
+    key(Qt::Key_2, Qt::ControlModifier | Qt::ShiftModifier);
+    key(Qt::Key_1, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(vbToHtml, 1); // items of the hidden menu
+    EXPECT_EQ(htmlToVb, 1);
+
+    key(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(model().text(), "[center][/center]"); // not copy all
+    key(Qt::Key_Z, Qt::AltModifier);
+    EXPECT_EQ(size, 1);
+    key(Qt::Key_K, Qt::AltModifier);
+    EXPECT_EQ(model().text(), "[center][/center][code][/code]");
+    key(Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(model().text(), "[center][/center][code][/code][b][/b]");
+    EXPECT_EQ(form->memo().toPlainText(), QStringLiteral("[center][/center][code][/code][b][/b]"));
+}
+
+TEST_F(MainForm, aDisabledMainWindowIgnoresItsToolbarAndKeys) {
+    model().setText("x");
+    model().selectAll();
+    QDialog dialog;
+    showWhileMainDisabled(dialog, *form);
+    EXPECT_FALSE(form->isEnabled());
+    QTest::mouseClick(&button("boldbtn"), Qt::LeftButton);
+    key(Qt::Key_B, Qt::ControlModifier);
+    QTest::keyClick(&dialog, Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(model().text(), "x");
+
+    dialog.close(); // the close box path
+    EXPECT_TRUE(form->isEnabled());
+    QTest::mouseClick(&button("boldbtn"), Qt::LeftButton);
+    EXPECT_EQ(model().text(), "[b]x[/b]");
+}
+
+TEST_F(MainForm, everyWayOfClosingADialogEnablesTheMainWindow) {
+    QDialog dialog;
+    const std::function<void()> closers[] = {[&] { dialog.close(); }, [&] { dialog.hide(); },
+                                             [&] { dialog.reject(); },
+                                             [&] { QTest::keyClick(&dialog, Qt::Key_Escape); }};
+    for (const auto& closeIt : closers) {
+        showWhileMainDisabled(dialog, *form);
+        ASSERT_FALSE(form->isEnabled());
+        closeIt();
+        EXPECT_TRUE(form->isEnabled());
+    }
+}
+
+TEST_F(MainForm, wordWrapFollowsItsCheckMark) {
+    model().setText("text");
+    action("N57").trigger();
+    EXPECT_FALSE(action("N57").isChecked());
+    EXPECT_EQ(form->memo().lineWrapMode(), QPlainTextEdit::NoWrap);
+    action("N57").trigger();
+    EXPECT_TRUE(action("N57").isChecked());
+    EXPECT_EQ(form->memo().lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_EQ(model().text(), "text");
+    EXPECT_FALSE(model().modified());
+}
+
+TEST_F(MainForm, editorFontRemindsThenTakesTheChosenFontOrNothing) {
+    QString reminder;
+    const auto answer = [&](bool accept, const QString& family) {
+        testing::whenModalOpens([&, accept, family](QWidget& box) {
+            reminder = qobject_cast<QMessageBox*>(&box)->text();
+            qobject_cast<QMessageBox*>(&box)->accept();
+            testing::whenModalOpens([accept, family](QWidget& modal) {
+                auto* dialog = qobject_cast<QFontDialog*>(&modal);
+                ASSERT_NE(dialog, nullptr);
+                QFont font(family);
+                font.setPointSize(14);
+                dialog->setCurrentFont(font);
+                accept ? dialog->accept() : dialog->reject();
+            });
+        });
+    };
+    const QFont before = form->memo().font();
+    answer(false, QStringLiteral("DejaVu Serif"));
+    action("N31").trigger();
+    EXPECT_TRUE(reminder.startsWith(QString::fromUtf8("Напоминаю, что выбранный Вами шрифт")));
+    EXPECT_TRUE(reminder.endsWith(QStringLiteral("[font=][/font] [b][/b] [i][/i] [u][/u]")));
+    EXPECT_EQ(form->memo().font(), before);
+
+    answer(true, QStringLiteral("DejaVu Serif"));
+    action("N31").trigger();
+    EXPECT_EQ(form->memo().font().pointSize(), 14);
+    EXPECT_NE(form->memo().font(), before);
+}
+
+TEST_F(MainForm, rightClickFocusesTheEditorAndShowsItsMenu) {
+    child<QWidget>(*form, "CoolBar1").setFocus();
+    auto& popup = child<QMenu>(*form, "MemoPopup");
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            form->memo().viewport()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(form->memo().viewport(), &event);
+    EXPECT_TRUE(form->memo().hasFocus());
+    EXPECT_TRUE(popup.isVisible());
+    popup.close();
+}
+
+TEST_F(MainForm, copyAllFromTheToolbarPutsThePostOnTheClipboard) {
+    model().setText("line one\r\nline two");
+    QTest::mouseClick(&button("ClipBtn"), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("line one\nline two"));
+}
+
+} // namespace
+} // namespace quolan
