@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
+  xvfb xauth xdotool x11-xkb-utils
 )
 
 install_missing_packages() {
