@@ -188,6 +188,21 @@ TEST(EditCommands, aClipboardThatCannotBeOpenedIsReportedAndTouchesNothing) {
     EXPECT_EQ(f.messages, std::vector<std::string>(3, "Cannot open clipboard"));
 }
 
+TEST(EditCommands, aPasteBeyondCapacityIsReportedAndChangesNothing) {
+    EditorModel editor(8);
+    editor.setText("abc");
+    FakeClipboard clipboard;
+    clipboard.content = "123456";
+    CommandRegistry commands;
+    std::vector<std::string> messages;
+    registerEditCommands(commands, editor, clipboard,
+                         [&](std::string_view m) { messages.emplace_back(m); });
+    commands.run(cmd::Paste);
+    EXPECT_EQ(editor.text(), "abc");
+    EXPECT_FALSE(editor.modified());
+    EXPECT_EQ(messages, std::vector<std::string>{"Text exceeds memo capacity"});
+}
+
 TEST(EditCommands, selectAllUndoAndTheInertKey) {
     Fixture f;
     f.editor.setText("ab");

@@ -83,6 +83,28 @@ TEST_F(MemoBinding, enterIsCrLfAndBackspaceRemovesThePair) {
     EXPECT_TRUE(inSync(memo()));
 }
 
+TEST_F(MemoBinding, tabMovesTheFocusInsteadOfTyping) {
+    QTest::keyClicks(&memo(), "a");
+    QTest::keyClick(&memo(), Qt::Key_Tab);
+    EXPECT_EQ(model().text(), "a");
+}
+
+TEST_F(MemoBinding, theCounterFollowsEveryKindOfChange) {
+    const auto expectCount = [&](std::size_t n) {
+        EXPECT_EQ(counter(), QString::fromUtf8("Количество символов: ") + QString::number(n));
+    };
+    QTest::keyClicks(&memo(), "ab");
+    form->runCommand(cmd::TagBold); // replace selection
+    expectCount(9);
+    model().loadText("x\ny"); // load
+    expectCount(4);
+    QTest::keyClicks(&memo(), "z");
+    QTest::keyClick(&memo(), Qt::Key_Z, Qt::ControlModifier); // undo
+    expectCount(4);
+    model().clear();
+    expectCount(0);
+}
+
 TEST_F(MemoBinding, cyrillicIsStoredInWindows1251) {
     typeText(memo(), QString::fromUtf8("Привет, Ёж"));
     EXPECT_EQ(model().text(), "\xCF\xF0\xE8\xE2\xE5\xF2, \xA8\xE6");
