@@ -3,6 +3,7 @@
 #include "core/ui/ToolbarTable.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/editor/TMainForm.h"
+#include "gui/pictures/Pictures.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SecondaryWindows.h"
 #include "support/GuiTestSupport.h"
@@ -257,6 +258,21 @@ TEST_F(MainForm, copyAllFromTheToolbarPutsThePostOnTheClipboard) {
     model().setText("line one\r\nline two");
     QTest::mouseClick(&button("ClipBtn"), Qt::LeftButton);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("line one\nline two"));
+}
+
+} // namespace
+} // namespace quolan
+
+namespace quolan {
+namespace {
+
+TEST(Pictures, iconsAreSharpAtEveryPixelRatio) {
+    const QIcon icon = programIcon();
+    for (const qreal ratio : {1.0, 1.5, 2.0, 3.0}) {
+        const QPixmap pixmap = icon.pixmap(QSize(16, 16), ratio);
+        EXPECT_EQ(pixmap.deviceIndependentSize().toSize(), QSize(16, 16)) << ratio;
+        EXPECT_EQ(pixmap.width(), qRound(16 * ratio)) << ratio;
+    }
 }
 
 } // namespace

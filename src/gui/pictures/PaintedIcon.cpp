@@ -26,15 +26,15 @@ void PaintedIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode 
     painter->restore();
 }
 
+// Qt hands `size` over in device pixels already, `scale` being the ratio the
+// pixmap is to carry.
 QPixmap PaintedIconEngine::scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
                                         qreal scale) {
-    const QSize device(static_cast<int>(std::ceil(size.width() * scale)),
-                       static_cast<int>(std::ceil(size.height() * scale)));
-    QPixmap pixmap(device);
+    QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
     {
         QPainter painter(&pixmap);
-        paint(&painter, QRect(QPoint(0, 0), device), mode, state);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
     }
     pixmap.setDevicePixelRatio(scale);
     return pixmap;
@@ -55,7 +55,9 @@ QIcon paintedIcon(PictureDrawing drawing, QSizeF designSize) {
 QPixmap paintedPixmap(const PictureDrawing& drawing, QSizeF designSize, QSize size,
                       qreal devicePixelRatio) {
     PaintedIconEngine engine(drawing, designSize);
-    return engine.scaledPixmap(size, QIcon::Normal, QIcon::Off, devicePixelRatio);
+    const QSize device(static_cast<int>(std::ceil(size.width() * devicePixelRatio)),
+                       static_cast<int>(std::ceil(size.height() * devicePixelRatio)));
+    return engine.scaledPixmap(device, QIcon::Normal, QIcon::Off, devicePixelRatio);
 }
 
 } // namespace quolan
