@@ -5,7 +5,9 @@
 namespace quolan {
 
 class TMainForm;
+class TSmileFRM;
 
 inline TMainForm* MainForm = nullptr;
+inline TSmileFRM* SmileFRM = nullptr;
 
 } // namespace quolan
