@@ -34,6 +34,12 @@ TZast::TZast(QWidget* parent)
     title->setFont(titleFont);
     title->move(37, 7);
     title->adjustSize();
+    // The face standing in for "MS Sans Serif" may be wider: keep the line whole.
+    while (title->geometry().right() > width() - 4 && titleFont.pointSizeF() > 6) {
+        titleFont.setPointSizeF(titleFont.pointSizeF() - 0.5);
+        title->setFont(titleFont);
+        title->adjustSize();
+    }
 
     auto* image = new QLabel(panel);
     image->setObjectName(QStringLiteral("Image"));
