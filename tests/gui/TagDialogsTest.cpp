@@ -328,5 +328,29 @@ TEST_F(TagDialogTest, theWindowsLiveAsLongAsTheProgramAndAreOpenedThroughTheirRe
     first.close();
 }
 
+TEST_F(TagDialogTest, menuKeysOpenTheirDialogsAndAltSIsTheSpecialAction) {
+    const std::pair<QKeyCombination, TagDialog*> keys[] = {
+        {Qt::ALT | Qt::Key_S, SAfrm},
+        {Qt::CTRL | Qt::Key_F, FocusFrm},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_I, UrlCreate},
+        {Qt::CTRL | Qt::Key_E, EmailFrm},
+        {Qt::ALT | Qt::Key_C, ColorFrm},
+        {Qt::ALT | Qt::Key_F, FontFrm},
+        {Qt::ALT | Qt::Key_I, ImageFrm},
+    };
+    MainForm->activateWindow();
+    MainForm->memo().setFocus();
+    for (const auto& [key, dialog] : keys) {
+        SCOPED_TRACE(dialog->objectName().toStdString());
+        QTest::keyClick(&MainForm->memo(), key.key(), key.keyboardModifiers());
+        settle();
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_FALSE(SizeFrm->isVisible());
+        dialog->close();
+        settle();
+    }
+    EXPECT_EQ(text(), "");
+}
+
 } // namespace
 } // namespace quolan::testing
