@@ -5,9 +5,25 @@
 namespace quolan {
 
 class TMainForm;
+class TUrlCreate;
+class TColorFrm;
+class TSizeFrm;
+class TImageFrm;
+class TFontFrm;
+class TEmailFrm;
+class TFocusFrm;
+class TSAfrm;
 class TSmileFRM;
 
 inline TMainForm* MainForm = nullptr;
+inline TUrlCreate* UrlCreate = nullptr;
+inline TColorFrm* ColorFrm = nullptr;
+inline TSizeFrm* SizeFrm = nullptr;
+inline TImageFrm* ImageFrm = nullptr;
+inline TFontFrm* FontFrm = nullptr;
+inline TEmailFrm* EmailFrm = nullptr;
+inline TFocusFrm* FocusFrm = nullptr;
+inline TSAfrm* SAfrm = nullptr;
 inline TSmileFRM* SmileFRM = nullptr;
 
 } // namespace quolan
