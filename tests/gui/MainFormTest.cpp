@@ -187,6 +187,11 @@ TEST_F(MainForm, aDisabledMainWindowIgnoresItsToolbarAndKeys) {
     EXPECT_TRUE(form->isEnabled());
     QTest::mouseClick(&button("boldbtn"), Qt::LeftButton);
     EXPECT_EQ(model().text(), "[b]x[/b]");
+    // The main window is active again: its keys work at once.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    form->memo().setFocus();
+    key(Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(model().text(), "[b]x[/b][b][/b]");
 }
 
 TEST_F(MainForm, everyWayOfClosingADialogEnablesTheMainWindow) {

@@ -87,13 +87,6 @@ void TagDialog::showEvent(QShowEvent* event) {
     parameterField().setFocus(Qt::OtherFocusReason);
 }
 
-void TagDialog::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    // Back to the editor, enabled again by now, so that its keys work at once.
-    if (main_.isVisible() && main_.isEnabled())
-        main_.activateWindow();
-}
-
 bool TagDialog::finish(const QString& parameter) {
     const TagOutcome outcome = insertParameterTag(main_.editor(), tag_, postText(parameter));
     close();

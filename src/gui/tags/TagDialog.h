@@ -67,7 +67,6 @@ protected:
                              std::function<void()> onOk);
 
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     void place();

@@ -16,8 +16,12 @@ public:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Hide && main_)
+        if (event->type() == QEvent::Hide && main_) {
             main_->setEnabled(true);
+            // Back to the main window, so that its keys work at once.
+            if (main_->isVisible())
+                main_->activateWindow();
+        }
         return QObject::eventFilter(watched, event);
     }
 
