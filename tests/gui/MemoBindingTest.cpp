@@ -213,6 +213,18 @@ TEST_F(MemoBinding, textWithNulAndEveryByteLoadsAndStaysWhole) {
 }
 
 // Random keys and commands: after every step the view equals the model.
+TEST_F(MemoBinding, aLongStretchWithoutBlanksBreaksAnywhereInsteadOfFreezing) {
+    const std::string run(20000, 'x');
+    model().loadText("short words " + run);
+    EXPECT_EQ(memo().wordWrapMode(), QTextOption::WrapAnywhere);
+    model().loadText("short words only");
+    EXPECT_EQ(memo().wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(run));
+    QTest::keyClick(&memo(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(memo().wordWrapMode(), QTextOption::WrapAnywhere);
+    EXPECT_EQ(model().length(), 16 + run.size());
+}
+
 TEST_F(MemoBinding, randomEditingKeepsViewAndModelIdentical) {
     std::mt19937 random(42);
     const Qt::Key moves[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,

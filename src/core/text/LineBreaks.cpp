@@ -1,5 +1,7 @@
 #include "LineBreaks.h"
 
+#include <algorithm>
+
 namespace quolan {
 
 std::string toCrLf(std::string_view text) {
@@ -33,6 +35,20 @@ bool hasLoneLineBreak(std::string_view text) {
         }
     }
     return false;
+}
+
+std::size_t longestUnbrokenRun(std::string_view text) {
+    std::size_t longest = 0;
+    std::size_t run = 0;
+    for (const char c : text) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+            longest = std::max(longest, run);
+            run = 0;
+        } else {
+            ++run;
+        }
+    }
+    return std::max(longest, run);
 }
 
 } // namespace quolan

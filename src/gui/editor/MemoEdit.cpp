@@ -1,10 +1,12 @@
 #include "MemoEdit.h"
 
+#include "core/text/LineBreaks.h"
 #include "gui/ui/QtText.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -14,6 +16,11 @@
 namespace quolan {
 
 namespace {
+// Qt's word wrapping takes quadratic time on a stretch without a blank (a
+// pasted megabyte of it would freeze the window for minutes); past this
+// length lines break anywhere instead.
+constexpr std::size_t kLongestWordWrappedRun = 5000;
+
 // Sets a flag for the length of a scope, restoring what it was.
 class FlagScope {
 public:
@@ -90,6 +97,13 @@ void MemoEdit::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
 }
 
+void MemoEdit::insertFromMimeData(const QMimeData* source) {
+    // Choose the wrapping before Qt lays the dropped text out.
+    if (source && source->hasText())
+        chooseWrapPoints(postText(source->text()), false);
+    QPlainTextEdit::insertFromMimeData(source);
+}
+
 QString MemoEdit::documentText(int position, int length) const {
     QTextCursor cursor(document());
     cursor.setPosition(position);
@@ -156,6 +170,7 @@ void MemoEdit::documentChanged(int position, int removed, int added) {
     const QString typed = after.mid(static_cast<qsizetype>(prefix), newEditTo - editFrom);
     const std::string inserted = postText(typed);
     // A lone CR before or a lone LF after the edit may pair up with it.
+    chooseWrapPoints(inserted, false);
     const bool joinsBreak = (textEditFrom > 0 && model_.range(textEditFrom - 1, 1) == "\r") ||
                             model_.range(textEditTo, 1) == "\n";
     {
@@ -180,8 +195,10 @@ void MemoEdit::modelChanged(const TextChange& change) {
     {
         const FlagScope writing(writingModelChange_);
         if (change.wholeText) {
+            chooseWrapPoints(model_.textView(), true);
             setPlainText(displayText(model_.textView()));
         } else {
+            chooseWrapPoints(model_.range(change.position, change.inserted), false);
             const int from = static_cast<int>(model_.lineBreaks().toDisplay(change.position));
             const int removedChars = static_cast<int>(change.removed - change.removedBreaks);
             replaceDocumentRange(from, from + removedChars,
@@ -189,6 +206,16 @@ void MemoEdit::modelChanged(const TextChange& change) {
         }
     }
     showModelSelection();
+}
+
+void MemoEdit::chooseWrapPoints(std::string_view added, bool wholeText) {
+    // Only a new whole text can take the anywhere-breaking back: finding the
+    // long stretch gone after an edit would mean scanning everything.
+    const bool longRun = longestUnbrokenRun(added) > kLongestWordWrappedRun;
+    if (longRun)
+        setWordWrapMode(QTextOption::WrapAnywhere);
+    else if (wholeText)
+        setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 void MemoEdit::showModelSelection() {

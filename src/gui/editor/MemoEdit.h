@@ -33,6 +33,7 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     void documentChanged(int position, int removed, int added);
@@ -41,6 +42,7 @@ private:
     void takeSelectionFromView();
     QString documentText(int position, int length) const;
     void replaceDocumentRange(int from, int to, const QString& text);
+    void chooseWrapPoints(std::string_view added, bool wholeText);
 
     EditorModel& model_;
     QMenu* contextMenu_ = nullptr;
