@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <gtest/gtest.h>
 #include <random>
+#include <span>
 #include <string>
 #include <utility>
 
@@ -77,21 +78,52 @@ TEST(MarkupConversion, patternCutOffByTheEndDoesNotMatch) {
     }
 }
 
+// Up to thirty pieces picked at random.
+std::string randomText(std::mt19937& random, std::span<const std::string_view> pieces) {
+    std::string text;
+    const auto count = random() % 30;
+    for (unsigned i = 0; i < count; ++i)
+        text += pieces[random() % pieces.size()];
+    return text;
+}
+
 TEST(MarkupConversion, htmlToVbUndoesVbToHtmlWithoutAngleBrackets) {
     const std::string_view pieces[] = {"[b]",     "[/b]", "[u]",  "[/u]", "[i]", "[/i]", "[",
                                        "]",       "/",    "b",    "u",    "i",   "x",    "[B]",
                                        "[url=a]", " ",    "\r\n", ">",    "\xe0"};
     std::mt19937 random(7);
     for (int round = 0; round < 500; ++round) {
-        std::string text;
-        const auto count = random() % 30;
-        for (unsigned i = 0; i < count; ++i)
-            text += pieces[random() % std::size(pieces)];
+        const std::string text = randomText(random, pieces);
         const std::string html = convert(text, VbToHtml);
         ASSERT_EQ(html.size(), text.size());
         for (const MarkupPass& pass : markupPasses())
             EXPECT_EQ(html.find(pass.vb), std::string::npos) << text;
         EXPECT_EQ(convert(html, HtmlToVb), text) << text;
+    }
+}
+
+// The conversion as six separate passes over the text, position by position,
+// each overwriting every occurrence of its pattern.
+std::string sixPasses(std::string text, MarkupDirection direction) {
+    for (const MarkupPass& pass : markupPasses()) {
+        const std::string_view pattern = direction == VbToHtml ? pass.vb : pass.html;
+        const std::string_view replacement = direction == VbToHtml ? pass.html : pass.vb;
+        for (std::size_t i = 0; i + pattern.size() <= text.size(); ++i)
+            if (std::string_view(text).substr(i, pattern.size()) == pattern)
+                text.replace(i, pattern.size(), replacement);
+    }
+    return text;
+}
+
+TEST(MarkupConversion, givesWhatSixSeparatePassesGive) {
+    const std::string_view pieces[] = {"[b]", "[/b]", "[u]", "[/u]", "[i]", "[/i]", "<b>", "</b>",
+                                       "<u>", "</u>", "<i>", "</i>", "[",   "<",    "]",   ">",
+                                       "/",   "b",    "i",   "u",    "B",   " "};
+    std::mt19937 random(11);
+    for (int round = 0; round < 2000; ++round) {
+        const std::string text = randomText(random, pieces);
+        for (const MarkupDirection direction : {VbToHtml, HtmlToVb})
+            EXPECT_EQ(convert(text, direction), sixPasses(text, direction)) << text;
     }
 }
 

@@ -106,13 +106,5 @@ TEST_F(ConversionWindow, selectionItemsTransliterateTheSelectionOnly) {
     expectMemoShowsModel();
 }
 
-TEST_F(ConversionWindow, typedTextConvertsWithTheKeys) {
-    QTest::keyClicks(&form.memo(), QStringLiteral("a [b]x[/b]"));
-    QTest::keyClick(&form.memo(), Qt::Key_2, Qt::ControlModifier | Qt::ShiftModifier);
-    testing::settle();
-    EXPECT_EQ(shown(), QStringLiteral("a <b>x</b>"));
-    expectMemoShowsModel();
-}
-
 } // namespace
 } // namespace quolan

@@ -10,10 +10,13 @@ constexpr MarkupPass kMarkupPasses[] = {
     {"[/u]", "</u>"}, {"[i]", "<i>"},   {"[/i]", "</i>"},
 };
 
-// A replacement must never move the characters after it. And since every
-// pattern of a direction starts with its opening bracket and no replacement
-// writes that bracket, a replacement can never make a new match: one scan per
-// pass finds every occurrence.
+// A replacement must never move the characters after it. Every pattern of a
+// direction starts with its opening bracket and holds no other opening
+// bracket, and no replacement writes one: so no two occurrences overlap, and
+// a replacement never makes or breaks another match. Running the passes one
+// after another therefore converts exactly the occurrences found in the
+// original text, and one scan trying each pass's pattern at every opening
+// bracket gives the same result.
 constexpr bool sameLengthsOneBracket() {
     for (const MarkupPass& pass : kMarkupPasses) {
         if (pass.vb.size() != pass.html.size() || pass.vb.front() != '[' ||
@@ -31,16 +34,19 @@ std::span<const MarkupPass> markupPasses() {
 }
 
 std::size_t convertInPlace(std::string& text, MarkupDirection direction) {
+    const bool toHtml = direction == MarkupDirection::VbToHtml;
+    const char opening = toHtml ? '[' : '<';
     std::size_t replaced = 0;
-    for (const MarkupPass& pass : kMarkupPasses) {
-        const bool toHtml = direction == MarkupDirection::VbToHtml;
-        const std::string_view pattern = toHtml ? pass.vb : pass.html;
-        const std::string_view replacement = toHtml ? pass.html : pass.vb;
-        // find() never matches a pattern that would run past the end.
-        for (std::size_t at = text.find(pattern); at != std::string::npos;
-             at = text.find(pattern, at + pattern.size())) {
-            text.replace(at, replacement.size(), replacement);
-            ++replaced;
+    for (std::size_t at = text.find(opening); at != std::string::npos;
+         at = text.find(opening, at + 1)) {
+        // compare() stops at the end of the text: a cut-off pattern never matches.
+        for (const MarkupPass& pass : kMarkupPasses) {
+            const std::string_view pattern = toHtml ? pass.vb : pass.html;
+            if (text.compare(at, pattern.size(), pattern) == 0) {
+                text.replace(at, pattern.size(), toHtml ? pass.html : pass.vb);
+                ++replaced;
+                break;
+            }
         }
     }
     return replaced;

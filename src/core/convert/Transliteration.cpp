@@ -1,6 +1,7 @@
 #include "Transliteration.h"
 
-#include <array>
+#include "core/convert/ByteMap.h"
+
 #include <cstddef>
 
 namespace quolan {
@@ -143,20 +144,18 @@ constexpr bool changesOnce(std::span<const LetterPair> pairs) {
 static_assert(changesOnce(kEnglishToRussian));
 static_assert(changesOnce(kRussianToEnglish));
 
-using ByteMap = std::array<unsigned char, 256>;
-
 // Each byte value run through the pairs in table order, the way a character
 // of the text is tested, so the map gives what the ordered tests would.
 constexpr ByteMap compile(std::span<const LetterPair> pairs) {
-    ByteMap map{};
-    for (std::size_t byte = 0; byte < map.size(); ++byte) {
+    ByteMap::Table table{};
+    for (std::size_t byte = 0; byte < table.size(); ++byte) {
         auto c = static_cast<unsigned char>(byte);
         for (const LetterPair& pair : pairs)
             if (c == pair.source)
                 c = pair.target;
-        map[byte] = c;
+        table[byte] = c;
     }
-    return map;
+    return ByteMap(table);
 }
 
 constexpr ByteMap kEnglishToRussianMap = compile(kEnglishToRussian);
@@ -164,11 +163,6 @@ constexpr ByteMap kRussianToEnglishMap = compile(kRussianToEnglish);
 
 const ByteMap& mapOf(Transliteration table) {
     return table == Transliteration::EnglishToRussian ? kEnglishToRussianMap : kRussianToEnglishMap;
-}
-
-void mapBytes(const char* from, char* to, std::size_t count, const ByteMap& map) {
-    for (std::size_t i = 0; i < count; ++i)
-        to[i] = static_cast<char>(map[static_cast<unsigned char>(from[i])]);
 }
 } // namespace
 
@@ -179,13 +173,15 @@ std::span<const LetterPair> letterPairs(Transliteration table) {
 }
 
 std::string transliterate(std::string_view text, Transliteration table) {
-    std::string result(text.size(), '\0');
-    mapBytes(text.data(), result.data(), text.size(), mapOf(table));
+    // Copying first and mapping in place is faster than mapping into a
+    // fresh buffer: the copy streams, and the map then works in the cache.
+    std::string result(text);
+    transliterateInPlace(result, table);
     return result;
 }
 
 void transliterateInPlace(std::string& text, Transliteration table) {
-    mapBytes(text.data(), text.data(), text.size(), mapOf(table));
+    mapOf(table).apply(text.data(), text.data(), text.size());
 }
 
 } // namespace quolan
