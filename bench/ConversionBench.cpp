@@ -4,6 +4,7 @@
 //  - each whole-text command through the real main window (model and Memo)
 //    against a bare QPlainTextEdit::setPlainText of the command's result.
 
+#include "core/convert/ByteMap.h"
 #include "core/convert/ConversionCommands.h"
 #include "core/convert/MarkupConversion.h"
 #include "core/convert/Transliteration.h"
@@ -118,6 +119,35 @@ int main(int argc, char* argv[]) {
             printRow(what.c_str(), ours, copy, c.copyTarget);
         else
             printInfo(what.c_str(), ours, copy);
+    }
+
+    // The same transliterations on each path this processor offers, so that
+    // the figure for a processor without the fastest one is known too.
+    header("transliteration by processor path (copy, then map)", "copy");
+    for (const Transliteration table :
+         {Transliteration::EnglishToRussian, Transliteration::RussianToEnglish}) {
+        ByteMap::Table bytes{};
+        for (std::size_t b = 0; b < bytes.size(); ++b)
+            bytes[b] = static_cast<unsigned char>(b);
+        for (const LetterPair& pair : letterPairs(table))
+            bytes[pair.source] = pair.target;
+        const ByteMap map(bytes);
+        for (const ByteMap::Path path : ByteMap::paths()) {
+            const auto [ours, copy] = sideBySide(
+                kCoreRuns,
+                [&] {
+                    std::string out(post);
+                    map.apply(path, out.data(), out.data(), out.size());
+                    use(out);
+                },
+                [&] { use(std::string(post)); });
+            const char* const pathNames[] = {"portable", "AVX2", "AVX-512 VBMI"};
+            const std::string what =
+                std::string(table == Transliteration::EnglishToRussian ? "English -> Russian"
+                                                                       : "Russian -> English") +
+                ", " + pathNames[static_cast<int>(path)];
+            printInfo(what.c_str(), ours, copy);
+        }
     }
 
     header("command on the editor model, no view", "copy");
