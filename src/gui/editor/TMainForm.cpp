@@ -1,5 +1,6 @@
 #include "TMainForm.h"
 
+#include "core/convert/ConversionCommands.h"
 #include "core/shell/EditCommands.h"
 #include "core/tags/SimpleTags.h"
 #include "core/ui/CommandIds.h"
@@ -167,6 +168,7 @@ void TMainForm::registerCommands() {
     const ReportError report = [this](std::string_view message) { reportError(message); };
     registerSimpleTagCommands(commands_, editor_, report);
     registerEditCommands(commands_, editor_, clipboard_, report);
+    registerConversionCommands(commands_, editor_);
     commands_.add(cmd::WordWrap, [this] { N57Click(); });
     commands_.add(cmd::EditorFont, [this] { N31Click(); });
     commands_.add(cmd::TranslitMenu, [this] { popUpAtCursor(popupMenu("PopupMenu2")); });
