@@ -39,33 +39,6 @@ void use(const std::string& text) {
     sink = sink + static_cast<unsigned char>(text[text.size() / 2]);
 }
 
-struct Medians {
-    double ours;
-    double baseline;
-};
-
-// Ours and the baseline measured in turns, after one untimed warm-up each, so
-// that both see the same state of a machine shared with other work.
-Medians sideBySide(int runs, const std::function<void()>& ours,
-                   const std::function<void()>& baseline,
-                   const std::function<void()>& prepareOurs = {},
-                   const std::function<void()>& prepareBaseline = {}) {
-    const auto once = [](const std::function<void()>& work, const std::function<void()>& prepare) {
-        return medianMs(1, work, prepare);
-    };
-    once(ours, prepareOurs);
-    once(baseline, prepareBaseline);
-    std::vector<double> a;
-    std::vector<double> b;
-    for (int i = 0; i < runs; ++i) {
-        a.push_back(once(ours, prepareOurs));
-        b.push_back(once(baseline, prepareBaseline));
-    }
-    std::sort(a.begin(), a.end());
-    std::sort(b.begin(), b.end());
-    return {a[a.size() / 2], b[b.size() / 2]};
-}
-
 void printInfo(const char* what, double ours, double baseline) {
     std::printf("%-58s %10.3f ms %10.3f ms %7.2fx\n", what, ours, baseline,
                 baseline > 0 ? ours / baseline : 0);

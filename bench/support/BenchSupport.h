@@ -32,12 +32,14 @@ struct Pair {
     double baseline;
 };
 
-// Medians of two workloads timed in alternation, so that warm-up, caches and
-// a busy machine weigh on both alike.
+// Medians of two workloads timed in alternation after one untimed warm-up
+// each, so that caches and a busy machine weigh on both alike.
 inline Pair sideBySide(int runs, const std::function<void()>& ours,
                        const std::function<void()>& baseline,
                        const std::function<void()>& prepareOurs = {},
                        const std::function<void()>& prepareBaseline = {}) {
+    medianMs(1, ours, prepareOurs);
+    medianMs(1, baseline, prepareBaseline);
     std::vector<double> a;
     std::vector<double> b;
     for (int i = 0; i < runs; ++i) {

@@ -23,8 +23,7 @@ protected:
     void SetUp() override {
         ASSERT_EQ(std::system("setxkbmap -layout us"), 0);
         form = std::make_unique<TMainForm>();
-        for (const cmd::Id id : {cmd::DialogSpecialAction, cmd::DialogSize, cmd::DialogColor,
-                                 cmd::VbToHtml, cmd::HtmlToVb})
+        for (const cmd::Id id : {cmd::DialogSpecialAction, cmd::DialogSize, cmd::DialogColor})
             form->commands().add(id, [this, id] { ++runs[std::string(id)]; });
         form->show();
         form->activateWindow();
@@ -55,9 +54,10 @@ TEST_F(RealKeys, menuKeysReachTheFirstItemAndNeverTheEditor) {
     EXPECT_EQ(ran(cmd::DialogSize), 0);
     press("alt+c", [&] { return ran(cmd::DialogColor) == 1; });
     press("ctrl+shift+c", [&] { return text() == "ab[center]c[/center]"; });
-    press("ctrl+shift+2", [&] { return ran(cmd::VbToHtml) == 1; }); // arrives as '@'
-    press("ctrl+shift+1", [&] { return ran(cmd::HtmlToVb) == 1; }); // arrives as '!'
-    EXPECT_EQ(text(), "ab[center]c[/center]");
+    press("ctrl+b", [&] { return text() == "ab[center]c[/center][b][/b]"; });
+    // Shift+2 and Shift+1 arrive as '@' and '!'.
+    press("ctrl+shift+2", [&] { return text() == "ab[center]c[/center]<b></b>"; });
+    press("ctrl+shift+1", [&] { return text() == "ab[center]c[/center][b][/b]"; });
 }
 
 TEST_F(RealKeys, keysWorkWithTheRussianLayoutActive) {
@@ -65,7 +65,7 @@ TEST_F(RealKeys, keysWorkWithTheRussianLayoutActive) {
     QTest::qWait(200);
     press("Cyrillic_ve", [&] { return text() == "\xE2"; }); // typing gives Cyrillic
     press("ctrl+Cyrillic_i", [&] { return text() == "\xE2[b][/b]"; }); // the B key
-    press("ctrl+shift+quotedbl", [&] { return ran(cmd::VbToHtml) == 1; }); // Shift+2 there
+    press("ctrl+shift+quotedbl", [&] { return text() == "\xE2<b></b>"; }); // Shift+2 there
 }
 
 } // namespace
