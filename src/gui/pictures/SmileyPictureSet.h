@@ -11,7 +11,8 @@ namespace quolan::smiley {
 using Drawing = void (*)(QPainter&);
 using PictureSet = std::map<std::string_view, Drawing>;
 
-void addStandardPictures(PictureSet& set);  // faces, hands and things
+void addStandardFaces(PictureSet& set);     // the faces of the standard page
+void addStandardThings(PictureSet& set);    // its hands and things
 void addCharacterPictures(PictureSet& set); // the larger characters
 
 } // namespace quolan::smiley

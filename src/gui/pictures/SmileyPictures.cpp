@@ -12,7 +12,8 @@ namespace {
 const smiley::PictureSet& pictures() {
     static const smiley::PictureSet set = [] {
         smiley::PictureSet all;
-        smiley::addStandardPictures(all);
+        smiley::addStandardFaces(all);
+        smiley::addStandardThings(all);
         smiley::addCharacterPictures(all);
         return all;
     }();
