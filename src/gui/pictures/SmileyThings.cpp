@@ -9,8 +9,6 @@ namespace quolan::smiley {
 
 namespace {
 
-const QRectF kSmall(0, 0, 15, 15);
-
 // A fist with its thumb up; `down` turns it over.
 void drawThumb(QPainter& p, bool down) {
     p.save();
