@@ -36,7 +36,8 @@ void keepAbove(QWidget& window, QWidget& mainWindow) {
 } // namespace
 
 void showWhileMainDisabled(QWidget& dialog, QWidget& mainWindow) {
-    if (!dialog.findChild<EnableOnHide*>(QString(), Qt::FindDirectChildrenOnly))
+    // By name: without Q_OBJECT, findChild<EnableOnHide*> would match any child.
+    if (!dialog.findChild<QObject*>(QStringLiteral("EnableOnHide"), Qt::FindDirectChildrenOnly))
         dialog.installEventFilter(new EnableOnHide(dialog, mainWindow));
     keepAbove(dialog, mainWindow);
     dialog.show();
