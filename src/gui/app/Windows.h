@@ -5,7 +5,11 @@
 namespace quolan {
 
 class TMainForm;
+class TExitFrm2;
+class TCreateNewFrm;
 
 inline TMainForm* MainForm = nullptr;
+inline TExitFrm2* ExitFrm2 = nullptr;
+inline TCreateNewFrm* CreateNewFrm = nullptr;
 
 } // namespace quolan

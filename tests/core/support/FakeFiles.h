@@ -1,8 +1,7 @@
 #pragma once
 
-#include "core/document/FileStore.h"
+#include "core/document/MemoryFileStore.h"
 
-#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -12,18 +11,13 @@ namespace quolan::testing {
 
 // Files in memory with the failures of real ones: folders that refuse new
 // files, a disk that fills up, files that cannot be read.
-class FakeFiles final : public FileStore {
+class FakeFiles final : public MemoryFileStore {
 public:
     Read read(const std::string& path, std::size_t limit) override {
         ++reads;
         if (unreadable.contains(path))
             return {Read::Status::Failed, {}, "Permission denied"};
-        const auto found = files.find(path);
-        if (found == files.end())
-            return {Read::Status::Missing, {}, "No such file or directory"};
-        if (found->second.size() > limit)
-            return {Read::Status::TooLarge, {}, {}};
-        return {Read::Status::Ok, found->second, {}};
+        return MemoryFileStore::read(path, limit);
     }
 
     Written replace(const std::string& path, std::string_view bytes) override {
@@ -32,9 +26,8 @@ public:
             return {false, "Permission denied"};
         if (freeSpace && bytes.size() > *freeSpace)
             return {false, "No space left on device"};
-        files[path] = std::string(bytes);
         written.push_back(path);
-        return {true, {}};
+        return MemoryFileStore::replace(path, bytes);
     }
 
     static std::string folderOf(const std::string& path) {
@@ -42,7 +35,6 @@ public:
         return slash == std::string::npos ? std::string() : path.substr(0, slash);
     }
 
-    std::map<std::string, std::string> files;
     std::set<std::string> readOnlyFolders;
     std::set<std::string> unreadable;
     std::optional<std::size_t> freeSpace;
