@@ -2,6 +2,9 @@
 
 #include "gui/app/Windows.h"
 #include "gui/editor/TMainForm.h"
+#include "gui/shell/SettingsPath.h"
+#include "gui/shell/TCreateNewFrm.h"
+#include "gui/shell/TExitFrm2.h"
 #include "gui/tags/TSmileFRM.h"
 #include "gui/tags/TagWindows.h"
 
@@ -9,15 +12,20 @@ namespace quolan {
 
 namespace {
 const WindowFactory kFactories[] = {
-    {"MainForm", []() -> QWidget* { return MainForm = new TMainForm; }, [] { MainForm = nullptr; }},
+    {"MainForm",
+     []() -> QWidget* { return MainForm = new TMainForm(nullptr, programSettingsPath()); },
+     [] { MainForm = nullptr; }},
     {"UrlCreate", createTagWindow<TUrlCreate, UrlCreate>, forgetTagWindow<TUrlCreate, UrlCreate>},
     {"ColorFrm", createTagWindow<TColorFrm, ColorFrm>, forgetTagWindow<TColorFrm, ColorFrm>},
     {"SizeFrm", createTagWindow<TSizeFrm, SizeFrm>, forgetTagWindow<TSizeFrm, SizeFrm>},
     {"ImageFrm", createTagWindow<TImageFrm, ImageFrm>, forgetTagWindow<TImageFrm, ImageFrm>},
     {"FontFrm", createTagWindow<TFontFrm, FontFrm>, forgetTagWindow<TFontFrm, FontFrm>},
+    {"ExitFrm2", []() -> QWidget* { return ExitFrm2 = new TExitFrm2; }, [] { ExitFrm2 = nullptr; }},
     {"EmailFrm", createTagWindow<TEmailFrm, EmailFrm>, forgetTagWindow<TEmailFrm, EmailFrm>},
     {"FocusFrm", createTagWindow<TFocusFrm, FocusFrm>, forgetTagWindow<TFocusFrm, FocusFrm>},
     {"SAfrm", createTagWindow<TSAfrm, SAfrm>, forgetTagWindow<TSAfrm, SAfrm>},
+    {"CreateNewFrm", []() -> QWidget* { return CreateNewFrm = new TCreateNewFrm; },
+     [] { CreateNewFrm = nullptr; }},
     {"SmileFRM", []() -> QWidget* { return SmileFRM = createSmileFRM(*MainForm); },
      [] { SmileFRM = nullptr; }},
 };

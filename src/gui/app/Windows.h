@@ -10,9 +10,11 @@ class TColorFrm;
 class TSizeFrm;
 class TImageFrm;
 class TFontFrm;
+class TExitFrm2;
 class TEmailFrm;
 class TFocusFrm;
 class TSAfrm;
+class TCreateNewFrm;
 class TSmileFRM;
 
 inline TMainForm* MainForm = nullptr;
@@ -21,9 +23,11 @@ inline TColorFrm* ColorFrm = nullptr;
 inline TSizeFrm* SizeFrm = nullptr;
 inline TImageFrm* ImageFrm = nullptr;
 inline TFontFrm* FontFrm = nullptr;
+inline TExitFrm2* ExitFrm2 = nullptr;
 inline TEmailFrm* EmailFrm = nullptr;
 inline TFocusFrm* FocusFrm = nullptr;
 inline TSAfrm* SAfrm = nullptr;
+inline TCreateNewFrm* CreateNewFrm = nullptr;
 inline TSmileFRM* SmileFRM = nullptr;
 
 } // namespace quolan

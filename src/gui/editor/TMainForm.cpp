@@ -8,6 +8,7 @@
 #include "core/ui/ToolbarTable.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/pictures/Pictures.h"
+#include "gui/shell/MainFormFiles.h"
 #include "gui/ui/MenuBuilder.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/ShortcutKeys.h"
@@ -46,7 +47,7 @@ QFont builtInEditorFont() {
 }
 } // namespace
 
-TMainForm::TMainForm(QWidget* parent)
+TMainForm::TMainForm(QWidget* parent, const QString& settingsPath)
     : QMainWindow(parent), errorSink_([this](std::string_view message) {
           QMessageBox box(QMessageBox::Critical, ui(kMessageTitle), ui(message), QMessageBox::Ok,
                           this);
@@ -60,6 +61,7 @@ TMainForm::TMainForm(QWidget* parent)
 
     buildWindow();
     buildMenus();
+    files_ = std::make_unique<MainFormFiles>(*this, settingsPath);
     registerCommands();
 
     timer1_ = new QTimer(this);
@@ -174,6 +176,7 @@ void TMainForm::registerCommands() {
     commands_.add(cmd::TranslitMenu, [this] { popUpAtCursor(popupMenu("PopupMenu2")); });
     commands_.add(cmd::LinksMenu, [this] { popUpAtCursor(popupMenu("PopupMenu1")); });
     commands_.add(cmd::Exit, [this] { close(); });
+    files_->registerCommands(commands_);
 }
 
 QMenu& TMainForm::popupMenu(std::string_view name) const {
@@ -227,6 +230,8 @@ void TMainForm::Timer1Timer() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    files_->FormCloseQuery();
+    files_->FormClose();
     emit closing();
     event->accept();
 }

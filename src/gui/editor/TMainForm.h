@@ -20,6 +20,7 @@ class QTimer;
 
 namespace quolan {
 
+class MainFormFiles;
 class MemoEdit;
 class ShortcutKeys;
 
@@ -30,7 +31,9 @@ class TMainForm final : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit TMainForm(QWidget* parent = nullptr);
+    // The settings file lives at `settingsPath`; without one, settings are
+    // kept in memory for this run only.
+    explicit TMainForm(QWidget* parent = nullptr, const QString& settingsPath = {});
     ~TMainForm() override;
     TMainForm(const TMainForm&) = delete;
     TMainForm& operator=(const TMainForm&) = delete;
@@ -39,6 +42,8 @@ public:
     CommandRegistry& commands() { return commands_; }
     MemoEdit& memo() const { return *memo_; }
     QMenu& popupMenu(std::string_view name) const;
+    // The settings file and the post's files.
+    MainFormFiles& files() { return *files_; }
 
     void runCommand(std::string_view command);
     // Shows a failure to the user; tests may take the messages instead.
@@ -67,6 +72,7 @@ private:
     void Timer1Timer();
 
     EditorModel editor_;
+    std::unique_ptr<MainFormFiles> files_;
     CommandRegistry commands_;
     QtClipboard clipboard_;
     ReportError errorSink_;

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string_view>
+
+namespace quolan {
+
+struct SettingKey {
+    std::string_view section;
+    std::string_view key;
+};
+
+// Every key the program keeps in its settings file.
+namespace setting {
+inline constexpr SettingKey Top{"Size", "Top"};
+inline constexpr SettingKey Left{"Size", "Left"};
+inline constexpr SettingKey Width{"Size", "Width"};
+inline constexpr SettingKey Height{"Size", "Height"};
+inline constexpr SettingKey FontName{"Font", "Name"};
+inline constexpr SettingKey Language{"Language", "Installed"};
+} // namespace setting
+
+// Values of "Language"/"Installed", compared exactly.
+namespace language {
+inline constexpr std::string_view NotChosen = "None";
+inline constexpr std::string_view Russian = "Russian";
+inline constexpr std::string_view English = "English";
+} // namespace language
+
+} // namespace quolan

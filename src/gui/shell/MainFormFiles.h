@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/document/Document.h"
+#include "core/settings/IniStore.h"
+#include "gui/shell/PostFileDialogs.h"
+#include "gui/shell/QtFileStore.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+namespace quolan {
+
+class CommandRegistry;
+class TMainForm;
+
+// What the main window keeps in files: its settings file (from the window's
+// creation to its close) and the post's files, with the confirmations asked
+// before a new post and at the close.
+class MainFormFiles final : public QObject, private DocumentDialogs {
+    Q_OBJECT
+
+public:
+    // An empty settings path keeps the settings in memory, for this run only.
+    MainFormFiles(TMainForm& form, const QString& settingsPath);
+    ~MainFormFiles() override;
+    MainFormFiles(const MainFormFiles&) = delete;
+    MainFormFiles& operator=(const MainFormFiles&) = delete;
+
+    IniStore& settings() { return settings_; }
+    Document& document() { return document_; }
+
+    void registerCommands(CommandRegistry& commands);
+
+    // The close of the main window: the confirmation over unsaved text, which
+    // cannot keep the program running, then the settings are written.
+    void FormCloseQuery();
+    void FormClose();
+
+    QString editorFontName() const;
+    void setEditorFontName(const QString& name);
+
+private:
+    void Timer1Timer();
+    // The first-run language chooser comes with the interface languages.
+    void showLanguageChooser() {}
+    // The taskbar button is hidden by the tray icon's part of the program.
+    void hideTaskbarButton() {}
+
+    std::optional<std::string> chooseOpenName(const std::string& current) override;
+    std::optional<std::string> chooseSaveName(const std::string& current) override;
+    void confirmNewDocument() override;
+
+    TMainForm& form_;
+    std::unique_ptr<FileStore> settingsFiles_;
+    IniStore settings_;
+    QtFileStore postFiles_;
+    PostFileDialogs dialogs_;
+    Document document_;
+    bool confirmingExit_ = false;
+    bool closed_ = false;
+};
+
+} // namespace quolan

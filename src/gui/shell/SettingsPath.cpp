@@ -1,0 +1,31 @@
+#include "SettingsPath.h"
+
+#include "core/settings/SettingsLocation.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace quolan {
+
+QString programSettingsPath() {
+    SettingsCandidates candidates;
+    const QString beside = QString::fromStdString(
+        settingsPathBeside(QCoreApplication::applicationFilePath().toStdString()));
+    candidates.besideProgram = beside.toStdString();
+    const QFileInfo file(beside);
+    candidates.folderWritable = QFileInfo(file.absolutePath()).isWritable();
+    candidates.existingWritable = file.exists() && file.isWritable();
+
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    const QString perUser = folder + QStringLiteral("/") + file.fileName();
+    candidates.perUser = perUser.toStdString();
+
+    const QString chosen = QString::fromStdString(chooseSettingsPath(candidates));
+    if (chosen == perUser)
+        QDir().mkpath(folder);
+    return chosen;
+}
+
+} // namespace quolan

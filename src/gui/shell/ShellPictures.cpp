@@ -1,0 +1,69 @@
+#include "ShellPictures.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace quolan {
+
+namespace {
+const QColor kInk(0x2b, 0x3a, 0x55);
+
+QPen pen(qreal width, QColor colour) {
+    QPen result(colour, width);
+    result.setCapStyle(Qt::RoundCap);
+    result.setJoinStyle(Qt::RoundJoin);
+    return result;
+}
+} // namespace
+
+// A blank sheet with a turned corner and a green plus: a new post.
+void drawNewPost(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath sheet;
+    sheet.moveTo(6, 3);
+    sheet.lineTo(19, 3);
+    sheet.lineTo(25, 9);
+    sheet.lineTo(25, 29);
+    sheet.lineTo(6, 29);
+    sheet.closeSubpath();
+    p.setPen(pen(1.2, kInk));
+    p.setBrush(Qt::white);
+    p.drawPath(sheet);
+    p.setBrush(QColor(0xd9, 0xe2, 0xef));
+    p.drawPolygon(QPolygonF({QPointF(19, 3), QPointF(19, 9), QPointF(25, 9)}));
+    p.setPen(pen(1.0, QColor(0x9a, 0xa8, 0xbd)));
+    for (const qreal y : {13.0, 17.0, 21.0})
+        p.drawLine(QPointF(9, y), QPointF(20, y));
+
+    p.setPen(pen(1.0, QColor(0x1f, 0x6e, 0x2c)));
+    p.setBrush(QColor(0x3c, 0xb3, 0x4f));
+    p.drawEllipse(QPointF(23, 24), 6.5, 6.5);
+    p.setPen(pen(2.2, Qt::white));
+    p.drawLine(QPointF(23, 20.5), QPointF(23, 27.5));
+    p.drawLine(QPointF(19.5, 24), QPointF(26.5, 24));
+}
+
+// An open door with an arrow leaving through it: the end of the session.
+void drawEndOfSession(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(pen(1.2, kInk));
+    p.setBrush(QColor(0xf4, 0xe9, 0xd3));
+    p.drawRect(QRectF(5, 3, 16, 26));
+    QPainterPath door;
+    door.moveTo(5, 3);
+    door.lineTo(14, 6);
+    door.lineTo(14, 31);
+    door.lineTo(5, 29);
+    door.closeSubpath();
+    p.setBrush(QColor(0x9c, 0x5b, 0x2e));
+    p.drawPath(door);
+    p.setBrush(QColor(0xe8, 0xc5, 0x4a));
+    p.drawEllipse(QPointF(12, 18), 1.1, 1.1);
+
+    p.setPen(pen(2.4, QColor(0xc0, 0x39, 0x2b)));
+    p.drawLine(QPointF(17, 16), QPointF(29, 16));
+    p.drawLine(QPointF(25, 12), QPointF(29, 16));
+    p.drawLine(QPointF(25, 20), QPointF(29, 16));
+}
+
+} // namespace quolan
