@@ -282,3 +282,18 @@ TEST(Pictures, iconsAreSharpAtEveryPixelRatio) {
 
 } // namespace
 } // namespace quolan
+
+namespace quolan {
+namespace {
+
+TEST(MainFormOpening, theEditorHasTheKeyboardWhenTheWindowOpens) {
+    TMainForm form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(QApplication::focusWidget(), &form.memo());
+    QTest::keyClicks(QApplication::focusWidget(), "hi");
+    EXPECT_EQ(form.editor().text(), "hi");
+}
+
+} // namespace
+} // namespace quolan

@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
@@ -126,6 +127,8 @@ void TMainForm::buildWindow() {
     pages->addTab(previewPage, ui("Превью"));
     pages->setTabVisible(1, false);
     pages->setCurrentIndex(0);
+    pages->tabBar()->setFocusPolicy(Qt::NoFocus); // one page: nothing to choose
+    memo_->setFocus();                            // the player types at once
     column->addWidget(pages, 1);
     setCentralWidget(central);
 
