@@ -8,9 +8,8 @@
 #include <QApplication>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <map>
 #include <memory>
 #include <string>
@@ -63,8 +62,8 @@ TEST_F(RealKeys, menuKeysReachTheFirstItemAndNeverTheEditor) {
 TEST_F(RealKeys, keysWorkWithTheRussianLayoutActive) {
     ASSERT_EQ(std::system("setxkbmap -layout ru,us"), 0);
     QTest::qWait(200);
-    press("Cyrillic_ve", [&] { return text() == "\xE2"; }); // typing gives Cyrillic
-    press("ctrl+Cyrillic_i", [&] { return text() == "\xE2[b][/b]"; }); // the B key
+    press("Cyrillic_ve", [&] { return text() == "\xE2"; });                // typing gives Cyrillic
+    press("ctrl+Cyrillic_i", [&] { return text() == "\xE2[b][/b]"; });     // the B key
     press("ctrl+shift+quotedbl", [&] { return text() == "\xE2<b></b>"; }); // Shift+2 there
 }
 

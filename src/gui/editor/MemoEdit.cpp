@@ -80,6 +80,12 @@ void MemoEdit::keyPressEvent(QKeyEvent* event) {
         event->ignore();
         return;
     }
+    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        // Never typed, even when there is no other control to move to.
+        focusNextPrevChild(event->key() == Qt::Key_Tab);
+        return;
+    }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         // Every Enter is a line break of the post; Shift+Enter would otherwise
         // insert a soft break that the post has no form for.
