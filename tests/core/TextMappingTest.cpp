@@ -1,6 +1,7 @@
 #include "core/editor/EditorModel.h"
 #include "core/editor/GapBuffer.h"
 #include "core/editor/LineBreakIndex.h"
+#include "core/text/LineBreaks.h"
 #include "core/text/PlatformText.h"
 
 #include <gtest/gtest.h>
@@ -101,6 +102,27 @@ TEST(GapBuffer, behavesLikeAStringThroughRandomEdits) {
     EXPECT_EQ(buffer.str(), expected);
     EXPECT_TRUE(buffer.equals(expected));
     EXPECT_FALSE(buffer.equals(expected + "x"));
+}
+
+} // namespace
+} // namespace quolan
+
+namespace quolan {
+namespace {
+
+TEST(UnbrokenRuns, findARunLongerThanTheLimitAnywhere) {
+    for (const std::size_t limit : {1u, 3u, 5u}) {
+        for (std::size_t length = 0; length <= 8; ++length) {
+            for (std::size_t at = 0; at <= 3; ++at) {
+                const std::string text = std::string(at, ' ') + std::string(length, 'x') + "\r\n";
+                EXPECT_EQ(hasUnbrokenRunLongerThan(text, limit), length > limit)
+                    << "limit " << limit << " length " << length << " at " << at;
+            }
+        }
+    }
+    EXPECT_FALSE(hasUnbrokenRunLongerThan("ab cd\tef\r\ngh", 2));
+    EXPECT_TRUE(hasUnbrokenRunLongerThan("ab cd\tefg\r\ngh", 2));
+    EXPECT_FALSE(hasUnbrokenRunLongerThan("", 0));
 }
 
 } // namespace

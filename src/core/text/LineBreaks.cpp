@@ -1,7 +1,5 @@
 #include "LineBreaks.h"
 
-#include <algorithm>
-
 namespace quolan {
 
 std::string toCrLf(std::string_view text) {
@@ -37,18 +35,22 @@ bool hasLoneLineBreak(std::string_view text) {
     return false;
 }
 
-std::size_t longestUnbrokenRun(std::string_view text) {
-    std::size_t longest = 0;
-    std::size_t run = 0;
-    for (const char c : text) {
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
-            longest = std::max(longest, run);
-            run = 0;
-        } else {
-            ++run;
+bool hasUnbrokenRunLongerThan(std::string_view text, std::size_t limit) {
+    const auto isBreak = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    // Look at windows of limit + 1 bytes from their far end: a break found
+    // there rules out every run starting at or before it, so ordinary text
+    // is passed over in steps of nearly `limit` bytes.
+    std::size_t start = 0;
+    while (start + limit < text.size()) {
+        std::size_t at = start + limit;
+        while (!isBreak(text[at])) {
+            if (at == start)
+                return true;
+            --at;
         }
+        start = at + 1;
     }
-    return std::max(longest, run);
+    return false;
 }
 
 } // namespace quolan

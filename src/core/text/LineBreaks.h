@@ -11,8 +11,8 @@ std::string toCrLf(std::string_view text);
 // True when the text holds a CR or an LF that is not part of a CR LF pair.
 bool hasLoneLineBreak(std::string_view text);
 
-// The longest stretch without a blank, tab or line break: where word wrapping
-// finds no place to break.
-std::size_t longestUnbrokenRun(std::string_view text);
+// True when some stretch of more than `limit` bytes holds no blank, tab or
+// line break: word wrapping finds no place to break there.
+bool hasUnbrokenRunLongerThan(std::string_view text, std::size_t limit);
 
 } // namespace quolan

@@ -217,7 +217,7 @@ void MemoEdit::modelChanged(const TextChange& change) {
 void MemoEdit::chooseWrapPoints(std::string_view added, bool wholeText) {
     // Only a new whole text can take the anywhere-breaking back: finding the
     // long stretch gone after an edit would mean scanning everything.
-    const bool longRun = longestUnbrokenRun(added) > kLongestWordWrappedRun;
+    const bool longRun = hasUnbrokenRunLongerThan(added, kLongestWordWrappedRun);
     if (longRun)
         setWordWrapMode(QTextOption::WrapAnywhere);
     else if (wholeText)
