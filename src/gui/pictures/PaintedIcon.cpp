@@ -48,6 +48,13 @@ QIconEngine* PaintedIconEngine::clone() const {
     return new PaintedIconEngine(drawing_, designSize_);
 }
 
+QPen roundPen(QColor colour, qreal width) {
+    QPen pen(colour, width);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+
 QIcon paintedIcon(PictureDrawing drawing, QSizeF designSize) {
     return QIcon(new PaintedIconEngine(std::move(drawing), designSize));
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QColor>
 #include <QIcon>
 #include <QIconEngine>
+#include <QPen>
 #include <QPixmap>
 
 #include <functional>
@@ -30,6 +32,10 @@ private:
 };
 
 QIcon paintedIcon(PictureDrawing drawing, QSizeF designSize = {16, 16});
+
+// The ink of the program's line drawings, and the round-ended pen they use.
+inline const QColor kPictureInk(0x2b, 0x3a, 0x55);
+QPen roundPen(QColor colour, qreal width);
 QPixmap paintedPixmap(const PictureDrawing& drawing, QSizeF designSize, QSize size,
                       qreal devicePixelRatio = 1.0);
 

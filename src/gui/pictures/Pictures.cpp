@@ -11,19 +11,11 @@ namespace quolan {
 
 namespace {
 
-const QColor kInk(0x2b, 0x3a, 0x55);
 const QColor kAccent(0x2f, 0x7d, 0xd1);
-
-QPen inkPen(qreal width, QColor colour = kInk) {
-    QPen pen(colour, width);
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    return pen;
-}
 
 // Four text lines, aligned as the tag aligns them.
 void drawAlignedLines(QPainter& p, bool centred) {
-    p.setPen(inkPen(1.6));
+    p.setPen(roundPen(kPictureInk, 1.6));
     const qreal widths[] = {12, 8, 12, 6};
     for (int i = 0; i < 4; ++i) {
         const qreal y = 3.5 + i * 3.0;
@@ -42,7 +34,7 @@ void drawRight(QPainter& p) {
 
 // A globe with a meridian and parallels: pages of the forum.
 void drawLinks(QPainter& p) {
-    p.setPen(inkPen(1.1, kAccent.darker(130)));
+    p.setPen(roundPen(kAccent.darker(130), 1.1));
     p.setBrush(QColor(0xd8, 0xea, 0xfb));
     p.drawEllipse(QRectF(2, 2, 12, 12));
     p.setBrush(Qt::NoBrush);
@@ -54,16 +46,16 @@ void drawLinks(QPainter& p) {
 
 // A clipboard holding a written sheet.
 void drawClipboard(QPainter& p) {
-    p.setPen(inkPen(1.0, QColor(0x7a, 0x4e, 0x22)));
+    p.setPen(roundPen(QColor(0x7a, 0x4e, 0x22), 1.0));
     p.setBrush(QColor(0xc8, 0x8f, 0x4f));
     p.drawRoundedRect(QRectF(2.5, 2.5, 11, 13), 1.5, 1.5);
-    p.setPen(inkPen(0.8, QColor(0x99, 0x99, 0x99)));
+    p.setPen(roundPen(QColor(0x99, 0x99, 0x99), 0.8));
     p.setBrush(Qt::white);
     p.drawRect(QRectF(4, 4.5, 8, 9.5));
-    p.setPen(inkPen(0.9, kInk));
+    p.setPen(roundPen(kPictureInk, 0.9));
     for (qreal y : {7.0, 9.0, 11.0})
         p.drawLine(QPointF(5.3, y), QPointF(10.7, y));
-    p.setPen(inkPen(0.9, QColor(0x55, 0x55, 0x55)));
+    p.setPen(roundPen(QColor(0x55, 0x55, 0x55), 0.9));
     p.setBrush(QColor(0xd0, 0xd0, 0xd0));
     p.drawRoundedRect(QRectF(5.5, 1, 5, 3), 1, 1);
 }
@@ -74,7 +66,7 @@ void drawFont(QPainter& p) {
     font.setPixelSize(12);
     font.setBold(true);
     p.setFont(font);
-    p.setPen(kInk);
+    p.setPen(kPictureInk);
     p.drawText(QRectF(0, 1, 11, 14), Qt::AlignCenter, QStringLiteral("A"));
     font.setPixelSize(8);
     p.setFont(font);
@@ -88,7 +80,7 @@ void drawColor(QPainter& p) {
     palette.addEllipse(QRectF(1.5, 2.5, 13, 11));
     QPainterPath thumb;
     thumb.addEllipse(QRectF(8.5, 8.5, 3, 3));
-    p.setPen(inkPen(0.9, QColor(0x8a, 0x6a, 0x3c)));
+    p.setPen(roundPen(QColor(0x8a, 0x6a, 0x3c), 0.9));
     p.setBrush(QColor(0xf0, 0xd9, 0xa8));
     p.drawPath(palette.subtracted(thumb));
     p.setPen(Qt::NoPen);
@@ -102,7 +94,7 @@ void drawColor(QPainter& p) {
 
 // A framed landscape: an image.
 void drawImage(QPainter& p) {
-    p.setPen(inkPen(1.0));
+    p.setPen(roundPen(kPictureInk, 1.0));
     p.setBrush(QColor(0xe4, 0xf1, 0xfd));
     p.drawRect(QRectF(1.5, 2.5, 13, 11));
     p.setPen(Qt::NoPen);
@@ -122,12 +114,12 @@ void drawImage(QPainter& p) {
 // Two chain links: a link.
 void drawLink(QPainter& p) {
     p.setBrush(Qt::NoBrush);
-    p.setPen(inkPen(1.8, kAccent.darker(120)));
+    p.setPen(roundPen(kAccent.darker(120), 1.8));
     p.save();
     p.translate(8, 8);
     p.rotate(-45);
     p.drawRoundedRect(QRectF(-7, -2.5, 8, 5), 2.5, 2.5);
-    p.setPen(inkPen(1.8, kInk));
+    p.setPen(roundPen(kPictureInk, 1.8));
     p.drawRoundedRect(QRectF(-1, -2.5, 8, 5), 2.5, 2.5);
     p.restore();
 }

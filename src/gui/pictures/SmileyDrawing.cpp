@@ -30,13 +30,6 @@ Skin pinkSkin() {
             QColor(0xa8, 0x58, 0x20)};
 }
 
-QPen roundPen(QColor colour, qreal width) {
-    QPen pen(colour, width);
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    return pen;
-}
-
 void stroke(QPainter& p, const QPainterPath& path, QColor colour, qreal width) {
     p.setPen(roundPen(colour, width));
     p.setBrush(Qt::NoBrush);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/pictures/PaintedIcon.h"
+
 #include <QColor>
 #include <QPainter>
 #include <QPainterPath>
@@ -32,7 +34,6 @@ inline const QColor kTongue(0xff, 0x73, 0x8a);
 inline const QColor kTear(0x3f, 0x9c, 0xf5);
 inline const QColor kHeart(0xe8, 0x23, 0x3c);
 
-QPen roundPen(QColor colour, qreal width);
 void stroke(QPainter& p, const QPainterPath& path, QColor colour, qreal width);
 void fill(QPainter& p, const QPainterPath& path, const QBrush& brush, QColor outline = {},
           qreal width = 0);

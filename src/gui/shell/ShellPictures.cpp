@@ -1,20 +1,11 @@
 #include "ShellPictures.h"
 
+#include "gui/pictures/PaintedIcon.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 namespace quolan {
-
-namespace {
-const QColor kInk(0x2b, 0x3a, 0x55);
-
-QPen pen(qreal width, QColor colour) {
-    QPen result(colour, width);
-    result.setCapStyle(Qt::RoundCap);
-    result.setJoinStyle(Qt::RoundJoin);
-    return result;
-}
-} // namespace
 
 // A blank sheet with a turned corner and a green plus: a new post.
 void drawNewPost(QPainter& p) {
@@ -26,19 +17,19 @@ void drawNewPost(QPainter& p) {
     sheet.lineTo(25, 29);
     sheet.lineTo(6, 29);
     sheet.closeSubpath();
-    p.setPen(pen(1.2, kInk));
+    p.setPen(roundPen(kPictureInk, 1.2));
     p.setBrush(Qt::white);
     p.drawPath(sheet);
     p.setBrush(QColor(0xd9, 0xe2, 0xef));
     p.drawPolygon(QPolygonF({QPointF(19, 3), QPointF(19, 9), QPointF(25, 9)}));
-    p.setPen(pen(1.0, QColor(0x9a, 0xa8, 0xbd)));
+    p.setPen(roundPen(QColor(0x9a, 0xa8, 0xbd), 1.0));
     for (const qreal y : {13.0, 17.0, 21.0})
         p.drawLine(QPointF(9, y), QPointF(20, y));
 
-    p.setPen(pen(1.0, QColor(0x1f, 0x6e, 0x2c)));
+    p.setPen(roundPen(QColor(0x1f, 0x6e, 0x2c), 1.0));
     p.setBrush(QColor(0x3c, 0xb3, 0x4f));
     p.drawEllipse(QPointF(23, 24), 6.5, 6.5);
-    p.setPen(pen(2.2, Qt::white));
+    p.setPen(roundPen(Qt::white, 2.2));
     p.drawLine(QPointF(23, 20.5), QPointF(23, 27.5));
     p.drawLine(QPointF(19.5, 24), QPointF(26.5, 24));
 }
@@ -46,7 +37,7 @@ void drawNewPost(QPainter& p) {
 // An open door with an arrow leaving through it: the end of the session.
 void drawEndOfSession(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(pen(1.2, kInk));
+    p.setPen(roundPen(kPictureInk, 1.2));
     p.setBrush(QColor(0xf4, 0xe9, 0xd3));
     p.drawRect(QRectF(5, 3, 16, 26));
     QPainterPath door;
@@ -60,7 +51,7 @@ void drawEndOfSession(QPainter& p) {
     p.setBrush(QColor(0xe8, 0xc5, 0x4a));
     p.drawEllipse(QPointF(12, 18), 1.1, 1.1);
 
-    p.setPen(pen(2.4, QColor(0xc0, 0x39, 0x2b)));
+    p.setPen(roundPen(QColor(0xc0, 0x39, 0x2b), 2.4));
     p.drawLine(QPointF(17, 16), QPointF(29, 16));
     p.drawLine(QPointF(25, 12), QPointF(29, 16));
     p.drawLine(QPointF(25, 20), QPointF(29, 16));
