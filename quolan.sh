@@ -10,6 +10,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xauth xdotool x11-xkb-utils
+  libxcb1-dev openbox trayer x11-utils
+  qt6-translations-l10n
+  desktop-file-utils appstream dpkg-dev
+  clang libfuzzer-14-dev
 )
 
 install_missing_packages() {
