@@ -119,9 +119,10 @@ public:
         for (std::size_t t = 0; t < tokens_.size(); ++t)
             t = step(t);
         if (html_) {
-            closeSpan();
+            closeParagraph();
             for (std::size_t b = blocks_.size(); b-- > 0;)
                 closeBlock(blocks_[b]);
+            closeParagraph();
             *html_ += u"</body></html>";
         }
         result.counts = {post_.size(), forumCharacters_, post_.size()};
@@ -295,7 +296,7 @@ private:
         }
         if (!html_)
             return;
-        closeSpan();
+        closeParagraph();
         switch (row.effect) {
         case Effect::Center:
             *html_ += u"<div align=\"center\">";
@@ -334,9 +335,10 @@ private:
         }
         if (!html_)
             return;
-        closeSpan();
+        closeParagraph();
         *html_ += isBlock(row.effect) && row.effect != Effect::Box ? u"</div>"
                                                                     : u"</td></tr></table>";
+        afterBlock_ = true;
     }
 
     // [url]address[/url], [email]address[/email], [img]address[/img]: the
@@ -353,7 +355,7 @@ private:
         if (!html_)
             return close;
         if (effect == Effect::Picture) {
-            closeSpan();
+            closeParagraph();
             *html_ += u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" style=\"border-color:#8c8c8c; border-style:dashed;\"><tr><td><span style=\"color:";
             *html_ += kHeadingColour;
             *html_ += u";\">";
@@ -361,6 +363,7 @@ private:
             *html_ += u"</span>";
             appendPostText(*html_, address, false);
             *html_ += u"</td></tr></table>";
+            afterBlock_ = true;
             return close;
         }
         addressLink_ = linkAddress(address, effect == Effect::Mail);
@@ -373,6 +376,16 @@ private:
 
     // --- the look of running text ------------------------------------
 
+    // Text after a block stands in a block of its own, or Qt would run it
+    // on in the closed block's alignment.
+    void closeParagraph() {
+        closeSpan();
+        if (paragraphOpen_)
+            *html_ += u"</div>";
+        paragraphOpen_ = false;
+        afterBlock_ = false;
+    }
+
     void closeSpan() {
         if (!spanOpen_)
             return;
@@ -384,6 +397,11 @@ private:
     }
 
     void openSpan() {
+        if (afterBlock_) {
+            *html_ += u"<div>";
+            paragraphOpen_ = true;
+            afterBlock_ = false;
+        }
         if (spanOpen_ && !styleChanged_)
             return;
         closeSpan();
@@ -486,6 +504,8 @@ private:
     std::optional<std::string> addressLink_;
     bool styleChanged_ = true;
     bool spanOpen_ = false;
+    bool paragraphOpen_ = false;
+    bool afterBlock_ = false;
     std::u16string style_;
     std::string href_;
 
