@@ -6,8 +6,8 @@
 #include "core/preview/PreviewTags.h"
 #include "core/tags/SmileyTable.h"
 
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <random>
 #include <regex>
 #include <string>
@@ -45,7 +45,8 @@ std::string byReplacement(const std::string& post) {
         std::size_t best = smileys.size();
         for (std::size_t s = 0; s < smileys.size(); ++s)
             if (post.compare(i, smileys[s].inserted.size(), smileys[s].inserted) == 0 &&
-                (best == smileys.size() || smileys[s].inserted.size() > smileys[best].inserted.size()))
+                (best == smileys.size() ||
+                 smileys[s].inserted.size() > smileys[best].inserted.size()))
                 best = s;
         if (best == smileys.size()) {
             text += post[i++];
@@ -76,12 +77,53 @@ std::string byReplacement(const std::string& post) {
 }
 
 TEST(PostPairing, randomPostsPairAsTheForumsPatternsWould) {
-    const std::vector<std::string> pieces = {
-        "[b]", "[/b]", "[B]", "[i]", "[/I]", "[u]", "[/u]", "[quote]", "[/quote]", "[center]",
-        "[/center]", "[url]", "[url=http://a.b]", "[url='x y']", "[url=\"x]", "[/url]", "[img]",
-        "[/img]", "[email]", "[/email]", "[size=3]", "[size=]", "[/size]", "[focus]", "[focus=A]",
-        "[/focus]", "[sa=]", "[/sa]", "[code]", "[/code]", ":)", ":-[", ";)", ":p", "[censored]",
-        "x", "y z", "\r\n", "\n", "[", "]", "\"", "&#65;", "[/", "[url=", "a;)b", "[color=red"};
+    const std::vector<std::string> pieces = {"[b]",
+                                             "[/b]",
+                                             "[B]",
+                                             "[i]",
+                                             "[/I]",
+                                             "[u]",
+                                             "[/u]",
+                                             "[quote]",
+                                             "[/quote]",
+                                             "[center]",
+                                             "[/center]",
+                                             "[url]",
+                                             "[url=http://a.b]",
+                                             "[url='x y']",
+                                             "[url=\"x]",
+                                             "[/url]",
+                                             "[img]",
+                                             "[/img]",
+                                             "[email]",
+                                             "[/email]",
+                                             "[size=3]",
+                                             "[size=]",
+                                             "[/size]",
+                                             "[focus]",
+                                             "[focus=A]",
+                                             "[/focus]",
+                                             "[sa=]",
+                                             "[/sa]",
+                                             "[code]",
+                                             "[/code]",
+                                             ":)",
+                                             ":-[",
+                                             ";)",
+                                             ":p",
+                                             "[censored]",
+                                             "x",
+                                             "y z",
+                                             "\r\n",
+                                             "\n",
+                                             "[",
+                                             "]",
+                                             "\"",
+                                             "&#65;",
+                                             "[/",
+                                             "[url=",
+                                             "a;)b",
+                                             "[color=red"};
     std::mt19937 random(14);
     for (int round = 0; round < 3000; ++round) {
         std::string post;

@@ -1,4 +1,5 @@
 #include "core/preview/PostPreview.h"
+
 #include "core/preview/PreviewTags.h"
 #include "core/tags/ParameterTags.h"
 #include "core/tags/SimpleTags.h"
@@ -38,68 +39,83 @@ struct Case {
 };
 
 #define BOLD u"<span style=\"font-weight:bold; \">"
-#define BOX u"<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"6\" style=\"border-color:#8c8c8c; border-style:solid;\"><tr><td><p style=\"color:#555555;\"><b>"
+#define BOX                                                                                        \
+    u"<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"6\" "                     \
+    u"style=\"border-color:#8c8c8c; border-style:solid;\"><tr><td><p style=\"color:#555555;\"><b>"
 #define END_BOX u"</td></tr></table>"
 #define MONO u"font-family:'Courier New', monospace; "
+#define P(x) u"<div>" x u"</div>"
+#define EMPTY u"<div>&nbsp;</div>"
 
 const std::vector<Case> kCases = {
-    {"bold", "[b]x[/b]", BOLD u"x</span>"},
+    {"bold", "[b]x[/b]", P(BOLD u"x</span>")},
     {"upper case", "[B]x[/B] [I]y[/i]",
-     BOLD u"x</span> <span style=\"font-style:italic; \">y</span>"},
-    {"unclosed", "a[b]x", u"a[b]x", {{Kind::Unclosed, 1, 2, "[b]"}}},
-    {"unopened", "x[/b]", u"x[/b]", {{Kind::Unopened, 1, 2, "[/b]"}}},
-    {"misnested", "[b][i]x[/b]y[/i]",
-     u"<span style=\"font-weight:bold; font-style:italic; \">x</span>"
-     u"<span style=\"font-style:italic; \">y</span>",
+     P(BOLD u"x</span> <span style=\"font-style:italic; \">y</span>")},
+    {"unclosed", "a[b]x", P(u"a[b]x"), {{Kind::Unclosed, 1, 2, "[b]"}}},
+    {"unopened", "x[/b]", P(u"x[/b]"), {{Kind::Unopened, 1, 2, "[/b]"}}},
+    {"misnested",
+     "[b][i]x[/b]y[/i]",
+     P(u"<span style=\"font-weight:bold; font-style:italic; \">x</span>"
+       u"<span style=\"font-style:italic; \">y</span>"),
      {{Kind::Misnested, 1, 8, "[/b]", "[i]"}}},
-    {"nested three deep", "[b][b][b]x[/b][/b][/b]", BOLD u"x</span>"},
+    {"nested three deep", "[b][b][b]x[/b][/b][/b]", P(BOLD u"x</span>")},
     {"four deep: the innermost opening and outermost closing stay text",
      "[b][b][b][b]x[/b][/b][/b][/b]",
-     BOLD u"[b]x</span>[/b]",
+     P(BOLD u"[b]x</span>[/b]"),
      {{Kind::Unclosed, 1, 10, "[b]"}, {Kind::Unopened, 1, 26, "[/b]"}}},
     {"different tags three deep", "[quote][b][i]x[/i][/b][/quote]",
-     BOX u"Цитата:</b></p><span style=\"font-weight:bold; font-style:italic; \">x</span>" END_BOX},
+     BOX u"Цитата:</b></p>" P(u"<span style=\"font-weight:bold; font-style:italic; \">x</span>")
+         END_BOX},
     {"smileys in code", "[code]:) a  b[/code]",
-     BOX u"Код:</b></p><span style=\"" MONO u"\"><img src=\"smiley:SpeedButton7\" width=\"15\" "
-         u"height=\"15\" />&nbsp;a&nbsp;&nbsp;b</span>" END_BOX},
+     BOX u"Код:</b></p>" P(u"<span style=\"" MONO u"\"><img src=\"smiley:SpeedButton7\" "
+                           u"width=\"15\" height=\"15\" />&nbsp;a&nbsp;&nbsp;b</span>") END_BOX},
     {"sizes", "[size=1]a[/size][size=7]b[/size][size=9]c[/size][size=0]d[/size][size=+1]e[/size]",
-     u"<span style=\"font-size:8px; \">a</span><span style=\"font-size:39px; \">b</span>"
-     u"<span style=\"font-size:39px; \">c</span><span style=\"font-size:8px; \">d</span>"
-     u"<span style=\"font-size:16px; \">e</span>"},
-    {"sizes that are no size", "[size=x]a[/size][size=]b[/size]", u"ab"},
+     P(u"<span style=\"font-size:8px; \">a</span><span style=\"font-size:39px; \">b</span>"
+       u"<span style=\"font-size:39px; \">c</span><span style=\"font-size:8px; \">d</span>"
+       u"<span style=\"font-size:16px; \">e</span>")},
+    {"sizes that are no size", "[size=x]a[/size][size=]b[/size]", P(u"ab")},
     {"empty tags", "[b][/b][url][/url][quote][/quote]", BOX u"Цитата:</b></p>" END_BOX},
     {"named characters", "&#1071;&#x41;&#0;&#65 &#99999999;",
-     u"&#1071;&#65;&amp;#0;&amp;#65 &amp;#99999999;"},
-    {"text is escaped", "<b>&\"\xc0", u"&lt;b&gt;&amp;&quot;А"},
-    {"line breaks", "a\r\nb\nc\rd", u"a<br />b<br />c<br />d"},
+     P(u"&#1071;&#65;&amp;#0;&amp;#65 &amp;#99999999;")},
+    {"text is escaped", "<b>&\"\xc0", P(u"&lt;b&gt;&amp;&quot;А")},
+    {"line breaks, an empty line among them", "a\r\nb\n\rc\r\n", P(u"a") P(u"b") EMPTY P(u"c")},
     {"links", "[url=http://a.org/?x=1&y=2]a[/url] [URL]www.b.org[/URL] [email]c@d.e[/email]",
-     u"<a href=\"http://a.org/?x=1&amp;y=2\">a</a> <a href=\"http://www.b.org\">www.b.org</a> "
-     u"<a href=\"mailto:c@d.e\">c@d.e</a>"},
-    {"no link but http, https, ftp and mailto", "[url=javascript:alert(1)]a[/url]", u"a"},
+     P(u"<a href=\"http://a.org/?x=1&amp;y=2\">a</a> <a href=\"http://www.b.org\">www.b.org</a> "
+       u"<a href=\"mailto:c@d.e\">c@d.e</a>")},
+    {"no link but http, https, ftp and mailto", "[url=javascript:alert(1)]a[/url]", P(u"a")},
     {"a picture is a placeholder with its address", "[img]http://x/p.png[/img]",
      u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" style=\"border-color:#8c8c8c; "
      u"border-style:dashed;\"><tr><td><span style=\"color:#555555;\">Картинка: </span>"
      u"http://x/p.png</td></tr></table>"},
-    {"an address holds no tags", "[img]a[b]x[/b][/img]",
-     u"[img]a" BOLD u"x</span>[/img]",
+    {"an address holds no tags",
+     "[img]a[b]x[/b][/img]",
+     P(u"[img]a" BOLD u"x</span>[/img]"),
      {{Kind::Unclosed, 1, 1, "[img]"}, {Kind::Unopened, 1, 15, "[/img]"}}},
     {"alignment; text after a block stands apart", "[center]a[/center][right]b[/right]\r\nc",
-     u"<div align=\"center\">a</div><div align=\"right\">b</div><div><br />c</div>"},
+     u"<div align=\"center\">" P(u"a") u"</div><div align=\"right\">" P(u"b") u"</div>" EMPTY P(
+         u"c")},
     {"role-play blocks", "[focus=\xc2\xe0\xf1\xff]a[/focus][sa]b[/sa]",
-     BOX u"Фокус: Вася</b></p>a" END_BOX BOX u"Специальное действие: (ваш ник)</b></p>b" END_BOX},
-    {"a remark", "[ooc]a[/ooc]", u"<span style=\"font-style:italic; color:#7a7a7a; \">a</span>"},
+     BOX u"Фокус: Вася</b></p>" P(u"a")
+         END_BOX BOX u"Специальное действие: (ваш ник)</b></p>" P(u"b") END_BOX},
+    {"a remark", "[ooc]a[/ooc]", P(u"<span style=\"font-style:italic; color:#7a7a7a; \">a</span>")},
     {"colours and fonts, quoted or not", "[color='red']a[/color][font=Arial]b[/font]",
-     u"<span style=\"color:red; \">a</span><span style=\"font-family:'Arial'; \">b</span>"},
-    {"misnested blocks close and open again", "[quote]a[center]b[/quote]c[/center]",
-     BOX u"Цитата:</b></p>a<div align=\"center\">b</div>" END_BOX u"<div align=\"center\">c</div>",
+     P(u"<span style=\"color:red; \">a</span><span style=\"font-family:'Arial'; \">b</span>")},
+    {"misnested blocks close and open again",
+     "[quote]a[center]b[/quote]c[/center]",
+     BOX u"Цитата:</b></p>" P(u"a") u"<div align=\"center\">" P(
+         u"b") u"</div>" END_BOX u"<div align=\"center\">" P(u"c") u"</div>",
      {{Kind::Misnested, 1, 18, "[/quote]", "[center]"}}},
-    {"a smiley comes before a tag", ":-[b]x[/b]",
-     u"<img src=\"smiley:SpeedButton37\" width=\"19\" height=\"20\" />b]x[/b]",
+    {"a smiley comes before a tag",
+     ":-[b]x[/b]",
+     P(u"<img src=\"smiley:SpeedButton37\" width=\"19\" height=\"20\" />b]x[/b]"),
      {{Kind::Unopened, 1, 7, "[/b]"}}},
-    {"a smiley breaks a parameter", "[url=a;)]x[/url]",
-     u"[url=a<img src=\"smiley:SpeedButton26\" width=\"15\" height=\"15\" />]x[/url]",
+    {"a smiley breaks a parameter",
+     "[url=a;)]x[/url]",
+     P(u"[url=a<img src=\"smiley:SpeedButton26\" width=\"15\" height=\"15\" />]x[/url]"),
      {{Kind::Unopened, 1, 11, "[/url]"}}},
-    {"positions count lines", "a\r\nbc[i]\r\n[/u]", u"a<br />bc[i]<br />[/u]",
+    {"positions count lines",
+     "a\r\nbc[i]\r\n[/u]",
+     P(u"a") P(u"bc[i]") P(u"[/u]"),
      {{Kind::Unclosed, 2, 3, "[i]"}, {Kind::Unopened, 3, 1, "[/u]"}}},
 };
 

@@ -62,10 +62,10 @@ TEST_F(PreviewWindow, followsTypingAfterThePauseAndNotWhileHidden) {
     EXPECT_FALSE(shown(preview).contains(QStringLiteral("hi")));
     QTRY_VERIFY_WITH_TIMEOUT(shown(preview).contains(QStringLiteral("[b]hi")), 3000);
     // The smiley is drawn with the palette's picture.
-    const QVariant picture = child<QTextBrowser>(preview, "PreviewBrowser")
-                                 .document()
-                                 ->resource(QTextDocument::ImageResource,
-                                            QUrl(QStringLiteral("smiley:SpeedButton7")));
+    const QVariant picture =
+        child<QTextBrowser>(preview, "PreviewBrowser")
+            .document()
+            ->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("smiley:SpeedButton7")));
     EXPECT_FALSE(picture.value<QPixmap>().isNull());
 
     preview.hide();

@@ -144,8 +144,10 @@ private:
         case TokenKind::LineBreak:
             ++forumCharacters_;
             if (html_) {
-                openSpan();
-                *html_ += u"<br />";
+                if (paragraphOpen_)
+                    closeParagraph();
+                else
+                    *html_ += u"<div>&nbsp;</div>"; // an empty line
             }
             lineStart_ = token.start + token.length;
             ++line_;
@@ -248,7 +250,8 @@ private:
             live_.pop_back();
             liveAlive_.pop_back();
         } else {
-            find(TagFinding::Kind::Misnested, token, std::string(source(tokens_[live_.back().token])));
+            find(TagFinding::Kind::Misnested, token,
+                 std::string(source(tokens_[live_.back().token])));
             liveAlive_[index] = false;
         }
 
@@ -307,7 +310,8 @@ private:
         default:
             break;
         }
-        *html_ += u"<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"6\" style=\"";
+        *html_ +=
+            u"<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"6\" style=\"";
         *html_ += kFrameStyle;
         *html_ += u"\"><tr><td><p style=\"color:";
         *html_ += kHeadingColour;
@@ -336,9 +340,8 @@ private:
         if (!html_)
             return;
         closeParagraph();
-        *html_ += isBlock(row.effect) && row.effect != Effect::Box ? u"</div>"
-                                                                    : u"</td></tr></table>";
-        afterBlock_ = true;
+        *html_ +=
+            isBlock(row.effect) && row.effect != Effect::Box ? u"</div>" : u"</td></tr></table>";
     }
 
     // [url]address[/url], [email]address[/email], [img]address[/img]: the
@@ -356,14 +359,15 @@ private:
             return close;
         if (effect == Effect::Picture) {
             closeParagraph();
-            *html_ += u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" style=\"border-color:#8c8c8c; border-style:dashed;\"><tr><td><span style=\"color:";
+            *html_ += u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" "
+                      u"style=\"border-color:#8c8c8c; border-style:dashed;\"><tr><td><span "
+                      u"style=\"color:";
             *html_ += kHeadingColour;
             *html_ += u";\">";
             appendEscaped(*html_, utf16(preview::text(Text::ImageHeading, options_.language)));
             *html_ += u"</span>";
             appendPostText(*html_, address, false);
             *html_ += u"</td></tr></table>";
-            afterBlock_ = true;
             return close;
         }
         addressLink_ = linkAddress(address, effect == Effect::Mail);
@@ -376,14 +380,13 @@ private:
 
     // --- the look of running text ------------------------------------
 
-    // Text after a block stands in a block of its own, or Qt would run it
-    // on in the closed block's alignment.
+    // Each line of running text is a block of its own: Qt lays out a few
+    // thousand short blocks far faster than one block with line breaks.
     void closeParagraph() {
         closeSpan();
         if (paragraphOpen_)
             *html_ += u"</div>";
         paragraphOpen_ = false;
-        afterBlock_ = false;
     }
 
     void closeSpan() {
@@ -397,10 +400,9 @@ private:
     }
 
     void openSpan() {
-        if (afterBlock_) {
+        if (!paragraphOpen_) {
             *html_ += u"<div>";
             paragraphOpen_ = true;
-            afterBlock_ = false;
         }
         if (spanOpen_ && !styleChanged_)
             return;
@@ -505,7 +507,6 @@ private:
     bool styleChanged_ = true;
     bool spanOpen_ = false;
     bool paragraphOpen_ = false;
-    bool afterBlock_ = false;
     std::u16string style_;
     std::string href_;
 
@@ -597,7 +598,8 @@ std::u16string utf16(std::string_view utf8) {
         const int extra = b < 0x80 ? 0 : b < 0xE0 ? 1 : b < 0xF0 ? 2 : 3;
         char32_t c = extra == 0 ? b : b & (0x3F >> extra);
         for (int k = 1; k <= extra && i + static_cast<std::size_t>(k) < utf8.size(); ++k)
-            c = (c << 6) | (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3F);
+            c = (c << 6) |
+                (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3F);
         i += static_cast<std::size_t>(extra) + 1;
         if (c >= 0x10000) {
             c -= 0x10000;

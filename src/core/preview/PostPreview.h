@@ -17,11 +17,11 @@ struct TagFinding {
         Misnested, // closes while a tag opened after its opening is still open
     };
     Kind kind;
-    std::size_t start;  // byte range of the tag in the post
+    std::size_t start; // byte range of the tag in the post
     std::size_t length;
-    std::size_t line;   // 1-based
-    std::size_t column; // 1-based, in characters (bytes) from the line's start
-    std::string tag;    // the tag as written
+    std::size_t line;    // 1-based
+    std::size_t column;  // 1-based, in characters (bytes) from the line's start
+    std::string tag;     // the tag as written
     std::string openTag; // Misnested: the tag still open, as written
 };
 

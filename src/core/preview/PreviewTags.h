@@ -13,10 +13,10 @@ enum class Effect : std::uint8_t {
     Bold,
     Italic,
     Underline,
-    Colour,  // parameter: a colour name or #rrggbb
-    Size,    // parameter: 1 to 7
-    Font,    // parameter: a font family
-    Remark,  // an out-of-character remark, set quietly apart
+    Colour, // parameter: a colour name or #rrggbb
+    Size,   // parameter: 1 to 7
+    Font,   // parameter: a font family
+    Remark, // an out-of-character remark, set quietly apart
     Center,
     Right,
     Box,     // a framed block with a heading: quote, code, role-play blocks
@@ -30,13 +30,13 @@ enum class Effect : std::uint8_t {
 // has two rows; both close with the same "[/name]". The rows' order is the
 // order in which the forum's passes look for pairs.
 struct PreviewTag {
-    std::string_view name;  // lower case, as written by this program
-    bool takesParameter;    // "[name=P]" rather than "[name]"
+    std::string_view name; // lower case, as written by this program
+    bool takesParameter;   // "[name=P]" rather than "[name]"
     Effect effect;
-    bool addressBetween;    // the text between is an address: no tags, quotes
-                            // or line breaks in it, or the pair is not made
-    bool monospace;         // fixed-pitch text inside
-    Text heading;           // Box: the heading above the framed text
+    bool addressBetween; // the text between is an address: no tags, quotes
+                         // or line breaks in it, or the pair is not made
+    bool monospace;      // fixed-pitch text inside
+    Text heading;        // Box: the heading above the framed text
 };
 
 std::span<const PreviewTag> previewTags();

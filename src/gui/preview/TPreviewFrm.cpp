@@ -72,7 +72,8 @@ TPreviewFrm::TPreviewFrm(EditorModel& editor, SelectInEditor select)
 
     auto* column = new QVBoxLayout(this);
     browser_ = new PreviewBrowser(this);
-    connect(browser_, &QTextBrowser::anchorClicked, this, [](const QUrl& url) { openPreviewLink(url); });
+    connect(browser_, &QTextBrowser::anchorClicked, this,
+            [](const QUrl& url) { openPreviewLink(url); });
     column->addWidget(browser_, 3);
 
     auto* findingsLabel = new QLabel(label(Text::FindingsLabel), this);
@@ -147,8 +148,8 @@ void TPreviewFrm::refresh() {
     int listed = 0;
     for (const preview::TagFinding& finding : shown.findings) {
         if (listed++ == kListedFindings) {
-            findings_->addItem(withNumbers(label(Text::MoreFindings),
-                                           {shown.findings.size() - kListedFindings}));
+            findings_->addItem(
+                withNumbers(label(Text::MoreFindings), {shown.findings.size() - kListedFindings}));
             break;
         }
         auto* item = new QListWidgetItem(toQString(preview::findingMessage(finding)), findings_);
@@ -158,9 +159,9 @@ void TPreviewFrm::refresh() {
     if (shown.findings.empty())
         findings_->addItem(label(Text::NoFindings));
 
-    counts_->setText(withNumbers(label(Text::Counts),
-                                 {shown.counts.editorCharacters, shown.counts.forumCharacters,
-                                  shown.counts.bytes}));
+    counts_->setText(
+        withNumbers(label(Text::Counts), {shown.counts.editorCharacters,
+                                          shown.counts.forumCharacters, shown.counts.bytes}));
 }
 
 void TPreviewFrm::findingClicked(QListWidgetItem* item) {

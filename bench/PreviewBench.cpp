@@ -1,0 +1,104 @@
+// The preview's renderer and tag checker on forum-like posts of 50 KB, 1 MB
+// and 10 MB (time per MB shows they grow linearly), the window's own share
+// (Qt laying out the rendered post), and typing with the preview open
+// against typing with it closed.
+#include "core/preview/PostPreview.h"
+#include "core/ui/CommandIds.h"
+#include "gui/editor/MemoEdit.h"
+#include "gui/editor/TMainForm.h"
+#include "gui/preview/TPreviewFrm.h"
+#include "gui/ui/QtText.h"
+#include "support/BenchSupport.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <cstdio>
+
+using namespace quolan;
+using quolan::bench::medianMs;
+
+namespace {
+
+constexpr int kKeystrokes = 300;
+
+void printTime(const char* what, std::size_t bytes, double ms, double targetMs) {
+    const double perMb = ms / (static_cast<double>(bytes) / 1e6);
+    std::printf("%-44s %8zu KB %10.3f ms %9.2f ms/MB", what, bytes / 1000, ms, perMb);
+    if (targetMs > 0)
+        std::printf("  (target <= %.0f ms)%s", targetMs, ms <= targetMs ? "" : "  MISSED");
+    std::printf("\n");
+}
+
+void measureCore() {
+    std::printf("\n== renderer and checker ==\n");
+    for (const std::size_t bytes : {50'000u, 1'000'000u, 10'000'000u}) {
+        const std::string post = bench::forumPost(bytes);
+        const int runs = bytes > 1'000'000 ? 3 : 9;
+        const double render = medianMs(runs, [&] { preview::previewPost(post); });
+        printTime("render (HTML, findings, counts)", bytes, render, bytes == 50'000 ? 50 : 0);
+        const double check = medianMs(runs, [&] { preview::checkTags(post); });
+        printTime("check tags only", bytes, check, 0);
+    }
+}
+
+// What the window adds on the UI thread: Qt taking in the rendered HTML.
+void measureWindow() {
+    std::printf("\n== the preview window's update (render + Qt layout) ==\n");
+    for (const std::size_t bytes : {std::size_t{50'000}, TPreviewFrm::kLiveLimit}) {
+        EditorModel model;
+        model.loadText(bench::forumPost(bytes));
+        TPreviewFrm window(model, {});
+        window.show();
+        QApplication::processEvents();
+        const double ms = medianMs(5, [&] {
+            window.refresh();
+            QApplication::processEvents();
+        });
+        printTime("update the shown preview", bytes, ms, bytes == 50'000 ? 100 : 0);
+    }
+}
+
+double typingMs(MemoEdit& memo) {
+    QTextCursor cursor = memo.textCursor();
+    cursor.setPosition(memo.document()->characterCount() / 2);
+    memo.setTextCursor(cursor);
+    QApplication::processEvents();
+    return medianMs(kKeystrokes, [&] { QTest::keyClick(&memo, Qt::Key_X); });
+}
+
+void measureTyping() {
+    std::printf("\n== typing in the main window, 50 KB post ==\n");
+    const std::string post = bench::forumPost(50'000);
+    double closed = 0;
+    double open = 0;
+    {
+        TMainForm form;
+        form.editor().loadText(post);
+        form.show();
+        closed = typingMs(form.memo());
+    }
+    {
+        TMainForm form;
+        form.editor().loadText(post);
+        form.show();
+        form.runCommand(cmd::Preview);
+        QApplication::processEvents();
+        open = typingMs(form.memo());
+    }
+    std::printf("%-58s %13s %13s %8s\n", "", "preview open", "closed", "ratio");
+    bench::printRow("type one character", open, closed, 1.2);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    measureCore();
+    measureWindow();
+    measureTyping();
+    return 0;
+}
