@@ -111,7 +111,7 @@ public:
         html_ = options_.html ? &result.html : nullptr;
         findings_ = &result.findings;
         if (html_) {
-            html_->reserve(post_.size() * 2 + 64);
+            html_->reserve(post_.size() * 3 + 64);
             *html_ += u"<html><body style=\"font-size:";
             appendNumber(*html_, static_cast<std::size_t>(options_.basePixelSize));
             *html_ += u"px;\">";

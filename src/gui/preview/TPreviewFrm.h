@@ -29,7 +29,7 @@ class TPreviewFrm final : public QWidget {
 public:
     // Posts longer than this update on F5 only: rendering them takes longer
     // than a pause in typing should.
-    static constexpr std::size_t kLiveLimit = 256 * 1024;
+    static constexpr std::size_t kLiveLimit = 128 * 1024;
     static constexpr int kPauseMs = 300;
     // The checker's list shows at most this many entries.
     static constexpr int kListedFindings = 500;
