@@ -1,9 +1,14 @@
 #include "core/preview/PostPreview.h"
 
+#include "core/preview/PreviewFormat.h"
 #include "core/preview/PreviewTags.h"
 #include "core/tags/ParameterTags.h"
 #include "core/tags/SimpleTags.h"
+#include "core/ui/CommandIds.h"
+#include "core/ui/MenuTables.h"
+#include "core/ui/Shortcuts.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -177,6 +182,20 @@ TEST(PostPreview, findingsReadInEitherLanguage) {
     EXPECT_EQ(findingMessage(f), u"Строка 1, столбец 8: [/b] закрывает тег раньше, чем закрыт [i]");
     EXPECT_EQ(findingMessage(f, Language::English),
               u"Line 1, column 8: [/b] closes its tag before [i] is closed");
+}
+
+TEST(PostPreview, itsMenuItemReceivesF5AndTakesItsCaptionFromTheTextTable) {
+    const auto bindings = resolveShortcuts(mainMenu());
+    const auto f5 = std::find_if(bindings.begin(), bindings.end(),
+                                 [](const ShortcutBinding& b) { return b.key == "F5"; });
+    ASSERT_NE(f5, bindings.end());
+    EXPECT_EQ(f5->item, "Preview1");
+    EXPECT_EQ(f5->command, cmd::Preview);
+    const auto item = std::find_if(mainMenu().begin(), mainMenu().end(),
+                                   [](const MenuEntry& e) { return e.name == "Preview1"; });
+    ASSERT_NE(item, mainMenu().end());
+    EXPECT_EQ(item->caption, textRow(Text::MenuItem).russian);
+    EXPECT_EQ(textRow(Text::MenuItem).element, "Preview1");
 }
 
 } // namespace

@@ -51,20 +51,7 @@ PostPreview previewPost(std::string_view post, const PreviewOptions& options = {
 // The checker alone.
 std::vector<TagFinding> checkTags(std::string_view post);
 
-// [size=N] in pixels for a normal size of `base` pixels, or 0 when N is no
-// size at all. N outside 1..7 is taken as the nearest of them, and "+N" or
-// "-N" is relative to 3, as browsers take them.
-int sizeInPixels(std::string_view parameter, int base);
-
-// The address a link opens, or "" when it would not be a link: only http,
-// https, ftp and mailto are; an address without a scheme is taken as http.
-std::string linkAddress(std::string_view address, bool mail);
-
 // One line of the checker's list.
 std::u16string findingMessage(const TagFinding& finding, Language language = Language::Russian);
-
-// Our UTF-8 texts, and post text (Windows-1251), as UTF-16.
-std::u16string utf16(std::string_view utf8);
-std::u16string decodePost(std::string_view post);
 
 } // namespace quolan::preview
