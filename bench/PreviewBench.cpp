@@ -1,18 +1,12 @@
 // The preview's renderer and tag checker on forum-like posts of 50 KB, 1 MB
-// and 10 MB (time per MB shows they grow linearly), the window's own share
-// (Qt laying out the rendered post), and typing with the preview open
-// against typing with it closed.
+// and 10 MB (time per MB shows they grow linearly), and the window's own
+// share: Qt laying out the rendered post. Typing with the preview open is a
+// row of the editor benchmark.
 #include "core/preview/PostPreview.h"
-#include "core/ui/CommandIds.h"
-#include "gui/editor/MemoEdit.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/preview/TPreviewFrm.h"
-#include "gui/ui/QtText.h"
 #include "support/BenchSupport.h"
 
 #include <QApplication>
-#include <QTest>
-#include <QTextBrowser>
 
 #include <cstdio>
 
@@ -20,8 +14,6 @@ using namespace quolan;
 using quolan::bench::medianMs;
 
 namespace {
-
-constexpr int kKeystrokes = 300;
 
 void printTime(const char* what, std::size_t bytes, double ms, double targetMs) {
     const double perMb = ms / (static_cast<double>(bytes) / 1e6);
@@ -62,37 +54,6 @@ void measureWindow() {
     }
 }
 
-double typingMs(MemoEdit& memo) {
-    QTextCursor cursor = memo.textCursor();
-    cursor.setPosition(memo.document()->characterCount() / 2);
-    memo.setTextCursor(cursor);
-    QApplication::processEvents();
-    return medianMs(kKeystrokes, [&] { QTest::keyClick(&memo, Qt::Key_X); });
-}
-
-void measureTyping() {
-    std::printf("\n== typing in the main window, 50 KB post ==\n");
-    const std::string post = bench::forumPost(50'000);
-    double closed = 0;
-    double open = 0;
-    {
-        TMainForm form;
-        form.editor().loadText(post);
-        form.show();
-        closed = typingMs(form.memo());
-    }
-    {
-        TMainForm form;
-        form.editor().loadText(post);
-        form.show();
-        form.runCommand(cmd::Preview);
-        QApplication::processEvents();
-        open = typingMs(form.memo());
-    }
-    std::printf("%-58s %13s %13s %8s\n", "", "preview open", "closed", "ratio");
-    bench::printRow("type one character", open, closed, 1.2);
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -101,6 +62,5 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     measureCore();
     measureWindow();
-    measureTyping();
     return 0;
 }

@@ -69,7 +69,8 @@ private:
         const auto table = smileyTable();
         for (std::size_t s = 0; s < table.size(); ++s) {
             const std::string_view code = table[s].inserted;
-            if (code.size() > bestLength && post_.substr(at, code.size()) == code) {
+            if (code.front() == post_[at] && code.size() > bestLength &&
+                post_.substr(at, code.size()) == code) {
                 best = s;
                 bestLength = code.size();
             }
