@@ -10,6 +10,7 @@
 #include "gui/ui/SecondaryWindows.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
@@ -115,15 +116,29 @@ TPreviewFrm::~TPreviewFrm() {
     editor_.changed.disconnect(connection_);
 }
 
+bool TPreviewFrm::follows() const {
+    return isVisible() && !isMinimized() && editor_.length() <= kLiveLimit;
+}
+
 void TPreviewFrm::editorChanged() {
     stale_ = true;
-    if (isVisible() && editor_.length() <= kLiveLimit)
+    if (follows())
         pause_->start();
+}
+
+void TPreviewFrm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    if (isMinimized())
+        pause_->stop();
+    else if (stale_ && follows())
+        refresh();
 }
 
 void TPreviewFrm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (stale_ && editor_.length() <= kLiveLimit)
+    if (stale_ && follows())
         refresh();
 }
 

@@ -22,7 +22,8 @@ class TMainForm;
 // The preview `PreviewFrm`: the post as the forum will show it, the tags it
 // would print as text or nest wrongly, and the post's counts. It stands
 // beside the main window like the smiley palette. It follows the typing a
-// moment after the typing pauses, and does nothing at all while hidden.
+// moment after the typing pauses, and does nothing at all while hidden or
+// minimized.
 class TPreviewFrm final : public QWidget {
     Q_OBJECT
 
@@ -49,8 +50,11 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Shown, not minimized, and the post short enough to follow the typing.
+    bool follows() const;
     void editorChanged();
     void findingClicked(QListWidgetItem* item);
 
