@@ -1,6 +1,7 @@
 #include "core/ui/CommandIds.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/editor/TMainForm.h"
+#include "gui/preview/PreviewLinks.h"
 #include "gui/preview/TPreviewFrm.h"
 #include "support/GuiTestSupport.h"
 
@@ -91,6 +92,11 @@ TEST_F(PreviewWindow, aCheckerEntrySelectsItsTagInTheEditor) {
     EXPECT_EQ(main.editor().selectionLength(), 4u);
     EXPECT_EQ(main.memo().textCursor().selectedText(), QStringLiteral("[/b]"));
     EXPECT_TRUE(child<QLabel>(preview, "PreviewCounts").text().contains(QStringLiteral("17")));
+}
+
+TEST(PreviewLinks, handsOnlyWebAddressesToTheBrowser) {
+    for (const char* address : {"ftp://a.org/f", "mailto:a@b.c", "file:///etc/passwd", "x:y"})
+        EXPECT_FALSE(openPreviewLink(QUrl(QString::fromLatin1(address)))) << address;
 }
 
 } // namespace
