@@ -2,6 +2,7 @@
 // QPlainTextEdit doing the same work, on forum-like posts of 1 and 10 MB.
 #include "core/editor/EditorModel.h"
 #include "core/tags/SimpleTags.h"
+#include "core/ui/CommandIds.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/ui/QtText.h"
@@ -121,6 +122,31 @@ void measureUnbrokenRun() {
     std::printf("\n%-58s %10.3f ms\n", "load and show 1 MB without a single blank", ms);
 }
 
+// Typing on a 50 KB post with the preview window open: it waits for a pause
+// in the typing, so a key press should cost what it costs with it closed.
+void measureTypingWithPreview() {
+    const std::string post = bench::forumPost(50'000);
+    double closed = 0;
+    double open = 0;
+    {
+        TMainForm form;
+        form.editor().loadText(post);
+        form.show();
+        closed = typingMs(form.memo());
+    }
+    {
+        TMainForm form;
+        form.editor().loadText(post);
+        form.show();
+        form.runCommand(cmd::Preview);
+        QApplication::processEvents();
+        open = typingMs(form.memo());
+    }
+    std::printf("\n== 50 KB post ==\n");
+    std::printf("%-58s %13s %13s %8s\n", "", "preview open", "closed", "ratio");
+    printRow("type one character in the main window", open, closed, 1.2);
+}
+
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -128,5 +154,6 @@ int main(int argc, char* argv[]) {
     measure(1'000'000);
     measure(10'000'000);
     measureUnbrokenRun();
+    measureTypingWithPreview();
     return 0;
 }

@@ -25,6 +25,7 @@ inline constexpr Id Paste = "clipboard.paste";
 // View.
 inline constexpr Id EditorFont = "view.font";
 inline constexpr Id WordWrap = "view.wordWrap";
+inline constexpr Id Preview = "view.preview";
 inline constexpr Id LanguageRussian = "language.russian";
 inline constexpr Id LanguageEnglish = "language.english";
 

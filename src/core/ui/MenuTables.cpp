@@ -1,5 +1,6 @@
 #include "MenuTables.h"
 
+#include "core/preview/PreviewTexts.h"
 #include "core/ui/CommandIds.h"
 
 #include <array>
@@ -35,6 +36,7 @@ constexpr MenuEntry kMainMenu[] = {
     {2, "N35", "Русский", {}, cmd::LanguageRussian},
     {2, "N36", "English", {}, cmd::LanguageEnglish},
     {1, "N57", "Перенос по словам", {}, cmd::WordWrap, kTicked},
+    {1, "Preview1", preview::textRow(preview::Text::MenuItem).russian, "F5", cmd::Preview},
 
     {0, "N3", "&Теги"},
     {1, "Outofcharoocooc1", "Out of char [ooc][/ooc]", "Alt+O", cmd::TagOoc},

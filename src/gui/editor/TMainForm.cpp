@@ -8,6 +8,7 @@
 #include "core/ui/ToolbarTable.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/pictures/Pictures.h"
+#include "gui/preview/TPreviewFrm.h"
 #include "gui/shell/MainFormFiles.h"
 #include "gui/ui/MenuBuilder.h"
 #include "gui/ui/QtText.h"
@@ -77,6 +78,7 @@ TMainForm::TMainForm(QWidget* parent, const QString& settingsPath)
 }
 
 TMainForm::~TMainForm() {
+    preview_.reset();
     // The editor widget mirrors editor_, a member that dies before the
     // widgets QWidget's destructor deletes; let it go first.
     delete memo_;
@@ -176,6 +178,7 @@ void TMainForm::registerCommands() {
     registerConversionCommands(commands_, editor_);
     commands_.add(cmd::WordWrap, [this] { N57Click(); });
     commands_.add(cmd::EditorFont, [this] { N31Click(); });
+    commands_.add(cmd::Preview, [this] { openPreview(*this, preview_); });
     commands_.add(cmd::TranslitMenu, [this] { popUpAtCursor(popupMenu("PopupMenu2")); });
     commands_.add(cmd::LinksMenu, [this] { popUpAtCursor(popupMenu("PopupMenu1")); });
     commands_.add(cmd::Exit, [this] { close(); });

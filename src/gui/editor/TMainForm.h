@@ -23,6 +23,7 @@ namespace quolan {
 class MainFormFiles;
 class MemoEdit;
 class ShortcutKeys;
+class TPreviewFrm;
 
 // The main window `MainForm`: the post in `Memo`, the toolbar, the menus, the
 // character counter and the window's own commands. Other subsystems register
@@ -44,6 +45,8 @@ public:
     QMenu& popupMenu(std::string_view name) const;
     // The settings file and the post's files.
     MainFormFiles& files() { return *files_; }
+    // The preview window, once the preview command has opened it.
+    TPreviewFrm* previewWindow() const { return preview_.get(); }
 
     void runCommand(std::string_view command);
     // Shows a failure to the user; tests may take the messages instead.
@@ -84,6 +87,7 @@ private:
     QFont chosenFont_;
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;
+    std::unique_ptr<TPreviewFrm> preview_;
 };
 
 } // namespace quolan

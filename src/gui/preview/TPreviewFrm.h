@@ -1,0 +1,75 @@
+#pragma once
+
+#include "core/editor/EditorModel.h"
+#include "core/preview/PostPreview.h"
+
+#include <QWidget>
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QTextBrowser;
+class QTimer;
+
+namespace quolan {
+
+class TMainForm;
+
+// The preview `PreviewFrm`: the post as the forum will show it, the tags it
+// would print as text or nest wrongly, and the post's counts. It stands
+// beside the main window like the smiley palette. It follows the typing a
+// moment after the typing pauses, and does nothing at all while hidden or
+// minimized.
+class TPreviewFrm final : public QWidget {
+    Q_OBJECT
+
+public:
+    // Posts longer than this update on F5 only: rendering them takes longer
+    // than a pause in typing should.
+    static constexpr std::size_t kLiveLimit = 128 * 1024;
+    static constexpr int kPauseMs = 300;
+    // The checker's list shows at most this many entries.
+    static constexpr int kListedFindings = 500;
+
+    using SelectInEditor = std::function<void(std::size_t start, std::size_t length)>;
+
+    TPreviewFrm(EditorModel& editor, SelectInEditor select);
+    ~TPreviewFrm() override;
+    TPreviewFrm(const TPreviewFrm&) = delete;
+    TPreviewFrm& operator=(const TPreviewFrm&) = delete;
+
+    // Renders the post now, whatever its length.
+    void refresh();
+    // The post changed since it was last rendered.
+    bool stale() const { return stale_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // Shown, not minimized, and the post short enough to follow the typing.
+    bool follows() const;
+    void editorChanged();
+    void findingClicked(QListWidgetItem* item);
+
+    EditorModel& editor_;
+    SelectInEditor select_;
+    std::size_t connection_ = 0;
+    bool stale_ = true;
+    QTextBrowser* browser_ = nullptr;
+    QListWidget* findings_ = nullptr;
+    QLabel* counts_ = nullptr;
+    QTimer* pause_ = nullptr;
+};
+
+// The "Вид" menu's preview command (F5): creates the window on first use,
+// shows it beside the main window and renders the post.
+void openPreview(TMainForm& mainWindow, std::unique_ptr<TPreviewFrm>& window);
+
+} // namespace quolan

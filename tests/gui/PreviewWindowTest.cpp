@@ -1,0 +1,103 @@
+#include "core/ui/CommandIds.h"
+#include "gui/editor/MemoEdit.h"
+#include "gui/editor/TMainForm.h"
+#include "gui/preview/PreviewLinks.h"
+#include "gui/preview/TPreviewFrm.h"
+#include "support/GuiTestSupport.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace quolan {
+namespace {
+
+using testing::child;
+using testing::settle;
+
+class PreviewWindow : public ::testing::Test {
+protected:
+    PreviewWindow() {
+        main.show();
+        settle();
+    }
+
+    TPreviewFrm& open() {
+        main.runCommand(cmd::Preview);
+        settle();
+        TPreviewFrm* preview = main.previewWindow();
+        if (!preview)
+            throw std::runtime_error("no preview window");
+        return *preview;
+    }
+
+    QString shown(TPreviewFrm& preview) {
+        return child<QTextBrowser>(preview, "PreviewBrowser").toPlainText();
+    }
+
+    TMainForm main;
+};
+
+TEST_F(PreviewWindow, opensFromTheViewMenuWithF5BesideAnEnabledMainWindow) {
+    EXPECT_TRUE(child<QAction>(main, "Preview1").property("quolanKeyText").toString() ==
+                QStringLiteral("F5"));
+    main.memo().setFocus();
+    QTest::keyClick(&main.memo(), Qt::Key_F5);
+    settle();
+    ASSERT_NE(main.previewWindow(), nullptr);
+    EXPECT_TRUE(main.previewWindow()->isVisible());
+    EXPECT_TRUE(main.isEnabled());
+}
+
+TEST_F(PreviewWindow, followsTypingAfterThePauseAndNotWhileHidden) {
+    TPreviewFrm& preview = open();
+    auto& pause = child<QTimer>(preview, "PreviewTimer");
+    main.memo().setFocus();
+    testing::typeText(main.memo(), QStringLiteral("[b]hi :)"));
+    EXPECT_TRUE(pause.isActive());
+    EXPECT_FALSE(shown(preview).contains(QStringLiteral("hi")));
+    QTRY_VERIFY_WITH_TIMEOUT(shown(preview).contains(QStringLiteral("[b]hi")), 3000);
+    // The smiley is drawn with the palette's picture.
+    const QVariant picture =
+        child<QTextBrowser>(preview, "PreviewBrowser")
+            .document()
+            ->resource(QTextDocument::ImageResource, QUrl(QStringLiteral("smiley:SpeedButton7")));
+    EXPECT_FALSE(picture.value<QPixmap>().isNull());
+
+    preview.hide();
+    testing::typeText(main.memo(), QStringLiteral("[/b]"));
+    EXPECT_FALSE(pause.isActive());
+    EXPECT_TRUE(preview.stale());
+    main.runCommand(cmd::Preview); // shown again, it shows the post as it is now
+    settle();
+    EXPECT_FALSE(shown(preview).contains(QStringLiteral("[b]")));
+    EXPECT_TRUE(shown(preview).contains(QStringLiteral("hi")));
+}
+
+TEST_F(PreviewWindow, aCheckerEntrySelectsItsTagInTheEditor) {
+    main.editor().loadText("ok\r\nthen [i]x[/b]");
+    TPreviewFrm& preview = open();
+    auto& list = child<QListWidget>(preview, "TagFindings");
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_TRUE(list.item(1)->text().contains(QStringLiteral("[/b]")));
+    QListWidgetItem* unopened = list.item(1);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(unopened).center());
+    settle();
+    EXPECT_EQ(main.editor().selectionStart(), 13u);
+    EXPECT_EQ(main.editor().selectionLength(), 4u);
+    EXPECT_EQ(main.memo().textCursor().selectedText(), QStringLiteral("[/b]"));
+    EXPECT_TRUE(child<QLabel>(preview, "PreviewCounts").text().contains(QStringLiteral("17")));
+}
+
+TEST(PreviewLinks, handsOnlyWebAddressesToTheBrowser) {
+    for (const char* address : {"ftp://a.org/f", "mailto:a@b.c", "file:///etc/passwd", "x:y"})
+        EXPECT_FALSE(openPreviewLink(QUrl(QString::fromLatin1(address)))) << address;
+}
+
+} // namespace
+} // namespace quolan
