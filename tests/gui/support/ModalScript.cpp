@@ -14,14 +14,31 @@ ModalScript::ModalScript(std::deque<Step> steps) : steps_(std::move(steps)) {
 
 void ModalScript::poll() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible() || modal == last_)
+    if (!modal || !modal->isVisible() || modal == last_) {
+        stray_ = nullptr;
         return;
+    }
+    // A window with no step left may only be on its way out: the event loop
+    // of a dialog that a step just closed can still run this timer before the
+    // code after it hides the window. Judge it only once it has stayed a while.
+    if (steps_.empty()) {
+        if (modal != stray_) {
+            stray_ = modal;
+            straySince_.start();
+            return;
+        }
+        if (straySince_.elapsed() < kStrayGraceMs)
+            return;
+    }
+    stray_ = nullptr;
     if (last_)
         last_->removeEventFilter(this);
     last_ = modal;
     modal->installEventFilter(this);
     if (steps_.empty()) {
         ++unexpected_;
+        qWarning("ModalScript: unexpected modal window %s \"%s\"", modal->metaObject()->className(),
+                 qPrintable(modal->objectName()));
         if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();
         else

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -33,7 +34,11 @@ private:
 
     std::deque<Step> steps_;
     QTimer timer_;
+    static constexpr qint64 kStrayGraceMs = 200;
+
     QPointer<QWidget> last_;
+    QPointer<QWidget> stray_;
+    QElapsedTimer straySince_;
     int handled_ = 0;
     int unexpected_ = 0;
 };
