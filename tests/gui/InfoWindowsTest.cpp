@@ -246,6 +246,8 @@ TEST_F(InfoWindows, everyLabelFitsItsWindowAtRest) {
 }
 
 TEST_F(InfoWindows, theCreditsPictureIsDecoded) {
+    About->open();
+    About->Label6Click();
     EXPECT_EQ(child<QLabel>(*Credits, "Image1").pixmap().size(), QSize(145, 185));
     EXPECT_TRUE(creditsPicture(QStringLiteral(":/info/no-such.jpg")).isNull());
 }

@@ -17,12 +17,12 @@ TEST(NoJpegReader, theCreditsWindowShowsAnEmptyPicture) {
     QCoreApplication::setLibraryPaths({});
     ASSERT_FALSE(QImageReader::supportedImageFormats().contains("jpeg"));
     TCredits credits;
-    EXPECT_TRUE(testing::child<QLabel>(credits, "Image1").pixmap().isNull());
     QWidget opener;
     opener.show();
     credits.open(opener);
     EXPECT_TRUE(credits.isVisible());
     EXPECT_FALSE(opener.isEnabled());
+    EXPECT_TRUE(testing::child<QLabel>(credits, "Image1").pixmap().isNull());
 }
 
 } // namespace

@@ -81,7 +81,6 @@ void TAbout::build() {
     logo->setObjectName(QStringLiteral("Logo"));
     logo->setGeometry(72, 80, 280, 150);
     logo->setAlignment(Qt::AlignCenter);
-    logo->setPixmap(aboutLogo());
 
     auto* ok = flatButton(*this, "okBtn", ui(info_text::Close), QRect(312, 256, 89, 22));
     connect(ok, &QPushButton::clicked, this, &TAbout::okBtnClick);
@@ -96,6 +95,10 @@ void TAbout::build() {
 }
 
 void TAbout::open() {
+    // Drawn on first use: the start-up does not wait for it.
+    auto* logo = findChild<QLabel*>(QStringLiteral("Logo"));
+    if (logo->pixmap().isNull())
+        logo->setPixmap(aboutLogo());
     info::Chain& chain = animation_->chain();
     applyPresets(info::aboutOpener(), animation_->controls());
     fitLabels(*this);

@@ -69,7 +69,6 @@ void TCredits::build() {
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(280, 16, 145, 185);
-    picture->setPixmap(creditsPicture());
 
     label(*this, QStringLiteral("Label11"), ui(info_text::CreditsAdministration), {32, 16},
           fixedFont(true, 13));
@@ -112,6 +111,11 @@ void TCredits::build() {
 }
 
 void TCredits::open(QWidget& opener) {
+    // Decoded on first use: the start-up does not wait for it.
+    if (!pictureLoaded_) {
+        findChild<QLabel*>(QStringLiteral("Image1"))->setPixmap(creditsPicture());
+        pictureLoaded_ = true;
+    }
     applyPresets(info::creditsOpener(), animation_->controls());
     opener_ = &opener;
     winId();

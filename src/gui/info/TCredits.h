@@ -32,6 +32,7 @@ private:
 
     QPointer<QWidget> opener_;
     AnimatedChain* animation_ = nullptr;
+    bool pictureLoaded_ = false;
 };
 
 } // namespace quolan
