@@ -39,6 +39,7 @@ struct InfoWindows : ::testing::Test {
         openInfoPage = [this](const QUrl& url) { opened.push_back(url); };
     }
     ~InfoWindows() override {
+        openInfoPage = builtInOpen;
         while (!windows.empty())
             windows.pop_back();
         About = nullptr;
@@ -77,6 +78,7 @@ struct InfoWindows : ::testing::Test {
     testing::FilesFixture files;
     std::vector<std::unique_ptr<QWidget>> windows;
     std::vector<QUrl> opened;
+    const std::function<void(const QUrl&)> builtInOpen = openInfoPage;
 };
 
 TEST_F(InfoWindows, theAboutOpenerSetsTheStartPositionsAndDisablesTheMainWindow) {
@@ -168,6 +170,17 @@ TEST_F(InfoWindows, theLinkLabelsOpenTheSiteAndTheForumAndLeaveTheWindowsAsTheyA
     EXPECT_FALSE(main().isEnabled());
     for (const char* name : {"Label3", "Label4", "Label6"})
         EXPECT_EQ(about(name).cursor().shape(), Qt::PointingHandCursor) << name;
+
+    // The host is asked anew at each opening.
+    const auto builtIn = infoSiteHost;
+    infoSiteHost = [] { return QStringLiteral("mirror.example:8080"); };
+    About->close();
+    main().runCommand(cmd::About);
+    drive(About->animation());
+    QTest::mouseClick(&child<QLabel>(*About, "Label3"), Qt::LeftButton);
+    infoSiteHost = builtIn;
+    EXPECT_EQ(child<QLabel>(*About, "Label3").text(), QStringLiteral("mirror.example:8080/"));
+    EXPECT_EQ(opened.back(), QUrl(QStringLiteral("http://mirror.example:8080/")));
 }
 
 TEST_F(InfoWindows, creditsOpenOverTheAboutWindowAndEveryCloseEnablesIt) {

@@ -6,16 +6,14 @@
 
 namespace quolan {
 
-namespace {
-constexpr std::string_view kSiteHost = "brennow.example.org";
-} // namespace
+std::function<QString()> infoSiteHost = [] { return QStringLiteral("www.brennow.org"); };
 
 QUrl infoPageUrl(std::string_view path) {
-    return QUrl(QStringLiteral("http://") + ui(kSiteHost) + ui(path));
+    return QUrl(QStringLiteral("http://") + infoSiteHost() + ui(path));
 }
 
 QString infoPageText(std::string_view path) {
-    return ui(kSiteHost) + ui(path);
+    return infoSiteHost() + ui(path);
 }
 
 std::function<void(const QUrl&)> openInfoPage = [](const QUrl& url) {

@@ -99,6 +99,8 @@ void TAbout::open() {
     auto* logo = findChild<QLabel*>(QStringLiteral("Logo"));
     if (logo->pixmap().isNull())
         logo->setPixmap(aboutLogo());
+    findChild<QLabel*>(QStringLiteral("Label3"))->setText(infoPageText(kSiteRootPath));
+    findChild<QLabel*>(QStringLiteral("Label4"))->setText(infoPageText(kForumPath));
     info::Chain& chain = animation_->chain();
     applyPresets(info::aboutOpener(), animation_->controls());
     fitLabels(*this);
