@@ -172,6 +172,24 @@ TEST_F(MainForm, menuKeysGoToTheFirstItemThatCarriesThem) {
     EXPECT_EQ(form->memo().toPlainText(), QStringLiteral("[center][/center][code][/code][b][/b]"));
 }
 
+TEST_F(MainForm, altWithAKeyNoMenuTakesTypesNothingButAltGrCharactersDo) {
+    MemoEdit& memo = form->memo();
+    const auto send = [&memo](int key, Qt::KeyboardModifiers mods, const QString& text) {
+        QTest::sendKeyEvent(QTest::KeyAction::Press, &memo, Qt::Key(key), text, mods);
+        QTest::sendKeyEvent(QTest::KeyAction::Release, &memo, Qt::Key(key), text, mods);
+    };
+    send(Qt::Key_J, Qt::AltModifier, QStringLiteral("j"));
+    send(Qt::Key_J, Qt::AltModifier | Qt::ShiftModifier, QStringLiteral("J"));
+    send(Qt::Key_Return, Qt::AltModifier, QStringLiteral("\r"));
+    send(Qt::Key_Space, Qt::AltModifier, QStringLiteral(" "));
+    EXPECT_EQ(model().text(), "");
+    // AltGr: Ctrl+Alt on some systems, a level shift without Alt on others.
+    send(Qt::Key_E, Qt::ControlModifier | Qt::AltModifier, QString::fromUtf8("€"));
+    send(Qt::Key_Q, Qt::GroupSwitchModifier, QStringLiteral("@"));
+    send(Qt::Key_J, Qt::NoModifier, QStringLiteral("j"));
+    EXPECT_EQ(model().text(), "\x88@j");
+}
+
 TEST_F(MainForm, aDisabledMainWindowIgnoresItsToolbarAndKeys) {
     model().setText("x");
     model().selectAll();

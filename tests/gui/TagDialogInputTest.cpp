@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QImage>
 #include <QMimeData>
+#include <QRegularExpression>
 
 namespace quolan::testing {
 namespace {
@@ -23,7 +24,7 @@ const PrefillCase kPrefills[] = {
     {"http://", true},
     {"ftp://", true},
     {"http://brennow.example   ", true},              // blanks after it stay
-    {"http://a.example\nsecond line\r\nthird", true}, // further lines stay
+    {"http://a.example\nsecond line\r\nthird", true}, // only the first line
     {"http://пример.рф/тема", true},
     {"ftp://ü€😀", true}, // outside the code page
     {"HTTP://brennow.example", false},
@@ -60,7 +61,9 @@ TEST_P(AddressPrefillTest, linkAndImageTakeOnlyAnExactPrefixAndThenTheWholeText)
         selectBetweenMarks("sel");
 
         EXPECT_EQ(&dialogOf(command), &dialog);
-        EXPECT_EQ(dialog.edit().text(), GetParam().prefills ? clip : QString());
+        // A one-line field takes the first line only.
+        const QString line = clip.left(clip.indexOf(QRegularExpression(QStringLiteral("[\r\n]"))));
+        EXPECT_EQ(dialog.edit().text(), GetParam().prefills ? line : QString());
         // The editor is not consulted.
         EXPECT_EQ(text(), "<<sel>>");
 
@@ -70,7 +73,7 @@ TEST_P(AddressPrefillTest, linkAndImageTakeOnlyAnExactPrefixAndThenTheWholeText)
             EXPECT_EQ(text(), "<<sel>>");
             continue;
         }
-        const std::string address = postText(clip);
+        const std::string address = postText(line);
         EXPECT_EQ(text(), command == cmd::DialogUrl ? "<<[url=" + address + "]sel[/url]>>"
                                                     : "<<[img]" + address + "[/img]>>");
     }
@@ -78,13 +81,15 @@ TEST_P(AddressPrefillTest, linkAndImageTakeOnlyAnExactPrefixAndThenTheWholeText)
 
 INSTANTIATE_TEST_SUITE_P(Clipboards, AddressPrefillTest, ::testing::ValuesIn(kPrefills));
 
-TEST_F(TagDialogTest, prefilledAddressesEnterThePostInItsCodePageWithCrLf) {
-    putOnClipboard(QString::fromUtf8("http://пример.рф/ü\nзатем"));
-    selectBetweenMarks("");
-    TagDialog& dialog = dialogOf(cmd::DialogUrl);
-    clickOk(dialog);
-    EXPECT_EQ(text(), "<<[url=http://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/&#252;\r\n"
-                      "\xE7\xE0\xF2\xE5\xEC][/url]>>");
+TEST_F(TagDialogTest, prefilledAddressesEnterThePostInItsCodePageWithoutLineBreaks) {
+    for (const char* lines : {"http://пример.рф/ü\nзатем", "http://пример.рф/ü\r\nзатем\r\n",
+                              "http://пример.рф/ü\rзатем"}) {
+        putOnClipboard(QString::fromUtf8(lines));
+        selectBetweenMarks("");
+        TagDialog& dialog = dialogOf(cmd::DialogUrl);
+        clickOk(dialog);
+        EXPECT_EQ(text(), "<<[url=http://\xEF\xF0\xE8\xEC\xE5\xF0.\xF0\xF4/&#252;][/url]>>");
+    }
 }
 
 TEST_F(TagDialogTest, aPictureOnlyOrEmptyClipboardLeavesTheAddressEmpty) {
@@ -115,12 +120,12 @@ TEST_F(TagDialogTest, megabytesOfClipboardTextAreTakenWholeAndInsertedExactly) {
     putOnClipboard(clip);
     selectBetweenMarks("sel");
     auto& dialog = static_cast<FieldDialog&>(dialogOf(cmd::DialogUrl));
-    EXPECT_EQ(dialog.edit().text().size(), clip.size());
+    EXPECT_EQ(dialog.edit().text().size(), clip.size() - 4); // without "\nend"
     clickOk(dialog);
     std::string words;
     for (int i = 0; i < repeats; ++i)
         words += "word ";
-    const std::string expected = "<<[url=http://brennow.example/ " + words + "\r\nend]sel[/url]>>";
+    const std::string expected = "<<[url=http://brennow.example/ " + words + "]sel[/url]>>";
     EXPECT_EQ(text(), expected);
     EXPECT_TRUE(errors.empty());
 }
@@ -132,16 +137,22 @@ TEST_F(TagDialogTest, megabytesOfClipboardTextWithoutAnAddressAreLeftAlone) {
     dialog.close();
 }
 
-TEST_F(TagDialogTest, pastedNamesKeepTheirBracketsQuotesAndLineBreaks) {
-    const QString name = QStringLiteral("[b]\"Hero\"\nthe Second[/b]");
-    putOnClipboard(name);
+TEST_F(TagDialogTest, pastedNamesKeepTheirBracketsAndQuotesButNoLineBreak) {
+    putOnClipboard(QStringLiteral("[b]\"Hero\"\nthe Second[/b]"));
     selectBetweenMarks("acts");
     auto& dialog = static_cast<FieldDialog&>(dialogOf(cmd::DialogSpecialAction));
     dialog.edit().clear();
     QTest::keyClick(&dialog.edit(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(dialog.edit().text(), name);
+    EXPECT_EQ(dialog.edit().text(), QStringLiteral("[b]\"Hero\""));
+    // Pasted between typed letters, the first line goes in and the rest stays.
+    dialog.edit().setText(QStringLiteral("<>"));
+    dialog.edit().setCursorPosition(1);
+    putOnClipboard(QStringLiteral("one\r\ntwo\nthree"));
+    QTest::keyClick(&dialog.edit(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(dialog.edit().text(), QStringLiteral("<one>"));
+    EXPECT_EQ(dialog.edit().cursorPosition(), 4);
     clickOk(dialog);
-    EXPECT_EQ(text(), "<<[sa=[b]\"Hero\"\r\nthe Second[/b]]acts[/sa]>>");
+    EXPECT_EQ(text(), "<<[sa=<one>]acts[/sa]>>");
 }
 
 TEST_F(TagDialogTest, typedTextOutsideTheCodePageBecomesCharacterReferences) {

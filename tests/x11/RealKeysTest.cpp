@@ -1,9 +1,11 @@
 // Menu keys in a real X11 window, typed through the X server as a player
 // types them: Qt's own key matching handles layouts and shifted keys, which
-// offscreen key events cannot show. Runs under a private Xvfb (xvfb-run).
+// offscreen key events cannot show. Runs under a private Xvfb (xvfb-run)
+// with a window manager.
 #include "core/ui/CommandIds.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/editor/TMainForm.h"
+#include "x11/support/Desktop.h"
 
 #include <QApplication>
 #include <QTest>
@@ -72,6 +74,7 @@ TEST_F(RealKeys, keysWorkWithTheRussianLayoutActive) {
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "xcb");
+    quolan::x11::Desktop desktop;
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -6,10 +6,12 @@
 #include "core/ui/CommandIds.h"
 #include "core/ui/MenuTables.h"
 #include "core/ui/ToolbarTable.h"
+#include "gui/editor/AltKeys.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/pictures/Pictures.h"
 #include "gui/preview/TPreviewFrm.h"
 #include "gui/shell/MainFormFiles.h"
+#include "gui/ui/MenuBarKeys.h"
 #include "gui/ui/MenuBuilder.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/ShortcutKeys.h"
@@ -131,6 +133,9 @@ void TMainForm::buildWindow() {
     pages->setCurrentIndex(0);
     pages->tabBar()->setFocusPolicy(Qt::NoFocus); // one page: nothing to choose
     memo_->setFocus();                            // the player types at once
+    // Whatever hands the keyboard back to this window hands it to the post.
+    setFocusProxy(memo_);
+    typeNothingWithAlt(*memo_);
     column->addWidget(pages, 1);
     setCentralWidget(central);
 
@@ -157,6 +162,7 @@ void TMainForm::buildMenus() {
     bar->setObjectName(QStringLiteral("MainMenu1"));
     buildMenuBar(*bar, mainMenu(), keyBindings_, run);
     setMenuBar(bar);
+    reachMenuBarFromKeyboard(*bar);
 
     const std::pair<const char*, MenuTable> popups[] = {
         {"MemoPopup", memoPopup()}, {"PopupMenu1", popupMenu1()}, {"PopupMenu2", popupMenu2()}};

@@ -1,6 +1,7 @@
 #include "ConfirmationWindow.h"
 
 #include "gui/ui/QtText.h"
+#include "gui/ui/SecondaryWindows.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -37,6 +38,9 @@ ConfirmationWindow::ConfirmationWindow(const ConfirmationLayout& layout)
         button->setGeometry(control.geometry);
         button->setAutoDefault(false);
     }
+    // Escape is left to the way the window is shown: the close-time question
+    // must not be answered by it.
+    pressFocusedButtonOnReturn(*this);
 }
 
 QPushButton& ConfirmationWindow::button(const char* name) const {

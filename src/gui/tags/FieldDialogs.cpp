@@ -1,6 +1,7 @@
 #include "FieldDialogs.h"
 
 #include "gui/ui/QtText.h"
+#include "gui/ui/SingleLine.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -92,6 +93,7 @@ FieldDialog::FieldDialog(TMainForm& mainForm, const Form& form)
     edit_->setObjectName(QStringLiteral("Edit1"));
     // Addresses come whole from the clipboard, however long.
     edit_->setMaxLength(std::numeric_limits<int>::max());
+    keepSingleLine(*edit_);
     QToolButton& ok = addOkButton(form.okName, form.okText, [this] { okClick(); });
     auto* row = new QHBoxLayout;
     row->setSpacing(6);
@@ -113,7 +115,7 @@ void FieldDialog::beforeShowing() {
     const QClipboard* clipboard = QGuiApplication::clipboard();
     const QString text = clipboard ? clipboard->text() : QString();
     if (prefillsAddress(toU16(text)))
-        edit_->setText(text);
+        edit_->setText(firstLine(text));
 }
 
 void FieldDialog::okClick() {

@@ -1,6 +1,7 @@
 #include "TColorFrm.h"
 
 #include "core/tags/SampleColours.h"
+#include "gui/ui/PickList.h"
 #include "gui/ui/QtText.h"
 
 #include <QComboBox>
@@ -24,7 +25,7 @@ TColorFrm::TColorFrm(TMainForm& mainForm)
     QVBoxLayout& column = startColumn("Label1", "Выбирите цвет текста. Выделенный в редакторе "
                                                 "текст будет ограничен тегами [color=][/color]");
 
-    comboBox_ = new QComboBox(this);
+    comboBox_ = new PickList(this);
     comboBox_->setObjectName(QStringLiteral("ComboBox1"));
     comboBox_->setEditable(false);
     comboBox_->setFixedWidth(kListWidth);

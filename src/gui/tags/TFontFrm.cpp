@@ -1,5 +1,8 @@
 #include "TFontFrm.h"
 
+#include "gui/ui/PickList.h"
+#include "gui/ui/SingleLine.h"
+
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QRegularExpression>
@@ -39,12 +42,13 @@ TFontFrm::TFontFrm(TMainForm& mainForm)
                                                 "редакторе текст будет ограничен тегами "
                                                 "[font=][/font]");
 
-    comboBox_ = new QComboBox(this);
+    comboBox_ = new PickList(this);
     comboBox_->setObjectName(QStringLiteral("ComboBox1"));
     comboBox_->setEditable(true);
     // A typed name is inserted as typed: no completion, and it never joins the list.
     comboBox_->setInsertPolicy(QComboBox::NoInsert);
     comboBox_->setCompleter(nullptr);
+    keepSingleLine(*comboBox_->lineEdit());
     column.addWidget(comboBox_);
     endWithButton(column, addOkButton("FontOk", "Задать шрифт", [this] { FontOkClick(); }));
     FormCreate();

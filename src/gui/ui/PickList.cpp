@@ -1,0 +1,81 @@
+#include "PickList.h"
+
+#include <QAbstractItemView>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace quolan {
+
+namespace {
+int listKey(const QEvent& event) {
+    if (event.type() != QEvent::KeyPress && event.type() != QEvent::ShortcutOverride)
+        return 0;
+    const int key = static_cast<const QKeyEvent&>(event).key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape ? key : 0;
+}
+} // namespace
+
+PickList::PickList(QWidget* parent) : QComboBox(parent) {
+    // Installed after the box's own watcher of its list, so it sees keys first.
+    view()->installEventFilter(this);
+}
+
+void PickList::showPopup() {
+    QComboBox::showPopup();
+    const int row = findText(currentText(), Qt::MatchExactly);
+    QItemSelectionModel* selection = view()->selectionModel();
+    if (row < 0) {
+        // Nothing equals the text: nothing is highlighted, and nothing is
+        // current that a Return could pick unseen.
+        selection->clear();
+        return;
+    }
+    const QModelIndex index = model()->index(row, modelColumn(), rootModelIndex());
+    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    view()->scrollTo(index);
+}
+
+void PickList::hidePopup() {
+    QComboBox::hidePopup();
+    // A list dropped open as its window appears holds the keyboard before the
+    // window system has given it to the window; claim it now.
+    if (QWidget* owner = window(); owner->isVisible() && !owner->isActiveWindow())
+        owner->activateWindow();
+}
+
+bool PickList::eventFilter(QObject* watched, QEvent* event) {
+    const int key = watched == view() ? listKey(*event) : 0;
+    if (key) {
+        if (event->type() == QEvent::ShortcutOverride) {
+            // Keep the key a key press for the list, where it is handled
+            // below, instead of letting the box act on it and pass it on.
+            event->accept();
+            return true;
+        }
+        if (key == Qt::Key_Escape)
+            hidePopup();
+        else
+            pickHighlighted();
+        return true;
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+void PickList::pickHighlighted() {
+    const QModelIndex current = view()->currentIndex();
+    const bool highlighted = current.isValid() &&
+                             view()->selectionModel()->isSelected(current) &&
+                             (current.flags() & Qt::ItemIsEnabled);
+    hidePopup();
+    if (!highlighted)
+        return;
+    const int row = current.row();
+    setCurrentIndex(row);
+    if (QLineEdit* edit = lineEdit())
+        edit->setText(itemText(row));
+    emit activated(row);
+    emit textActivated(itemText(row));
+}
+
+} // namespace quolan

@@ -1,0 +1,225 @@
+// The secondary windows on a desktop with a window manager, typed and clicked
+// through the X server as a player does: whichever way a window closes, the
+// next keys reach the post.
+#include "core/app/StartupSequence.h"
+#include "core/ui/CommandIds.h"
+#include "gui/app/ProgramWindows.h"
+#include "gui/app/Windows.h"
+#include "gui/editor/MemoEdit.h"
+#include "gui/editor/TMainForm.h"
+#include "gui/shell/TCreateNewFrm.h"
+#include "gui/shell/TExitFrm2.h"
+#include "gui/tags/TagWindows.h"
+#include "x11/support/Desktop.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+namespace quolan {
+namespace {
+
+using x11::clickAt;
+using x11::clickOn;
+using x11::pressKeys;
+using x11::typeKeys;
+
+class DialogKeys : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(std::system("setxkbmap -layout us"), 0);
+        windows_ = std::make_unique<ProgramWindows>();
+        windows_->create(progress_);
+        ASSERT_NE(MainForm, nullptr);
+        MainForm->show();
+        MainForm->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
+        ASSERT_TRUE(QTest::qWaitFor([] { return MainForm->memo().hasFocus(); }, 2000));
+    }
+    void TearDown() override { windows_.reset(); }
+
+    static std::string text() { return MainForm->editor().text(); }
+    static bool endsWith(const std::string& tail) {
+        const std::string all = text();
+        return all.size() >= tail.size() && all.compare(all.size() - tail.size(), tail.size(), tail) == 0;
+    }
+    // The program is back in the post: the main window has the keyboard and
+    // a typed letter lands in the text.
+    static void typesIntoThePost(const char* letter) {
+        EXPECT_TRUE(QTest::qWaitFor([] { return MainForm->isEnabled(); }, 2000));
+        const std::string before = text();
+        EXPECT_TRUE(typeKeys(letter, [&] { return text() == before + letter; }))
+            << "typed '" << letter << "' after \"" << before << "\", the post holds \"" << text()
+            << '"';
+        EXPECT_EQ(QApplication::activeWindow(), MainForm);
+    }
+    // Visible with the keyboard, which a list it dropped open may hold.
+    static bool shown(const QWidget* window) {
+        return QTest::qWaitFor(
+            [window] {
+                const QWidget* popup = QApplication::activePopupWidget();
+                const bool ownPopup = popup && popup->parentWidget() &&
+                                      popup->parentWidget()->window() == window;
+                return window->isVisible() && (window->isActiveWindow() || ownPopup);
+            },
+            3000);
+    }
+    static bool gone(const QWidget* window) {
+        return QTest::qWaitFor([window] { return !window->isVisible(); }, 3000);
+    }
+    static QToolButton& okOf(const QWidget& dialog, const char* name) {
+        return *dialog.findChild<QToolButton*>(QString::fromLatin1(name));
+    }
+
+private:
+    class NoSplash final : public StartupProgress {
+    public:
+        void setProgress(int) override {}
+        void appendLog(std::string_view) override {}
+        void refresh() override {}
+    };
+    NoSplash progress_;
+    std::unique_ptr<ProgramWindows> windows_;
+};
+
+struct Opening {
+    const char* keys; // empty: from the editor's context menu
+    cmd::Id command;
+};
+
+QWidget* dialogFor(cmd::Id command) {
+    if (command == cmd::DialogUrl) return UrlCreate;
+    if (command == cmd::DialogImage) return ImageFrm;
+    if (command == cmd::DialogEmail) return EmailFrm;
+    if (command == cmd::DialogSize) return SizeFrm;
+    if (command == cmd::DialogFont) return FontFrm;
+    if (command == cmd::DialogFocus) return FocusFrm;
+    if (command == cmd::DialogSpecialAction) return SAfrm;
+    return ColorFrm;
+}
+
+TEST_F(DialogKeys, escapeAndTheCloseBoxCloseEveryWindowAndThePostHasTheKeys) {
+    const Opening openings[] = {
+        {"ctrl+shift+i", cmd::DialogUrl}, {"alt+i", cmd::DialogImage},
+        {"ctrl+e", cmd::DialogEmail},     {"", cmd::DialogSize},
+        {"ctrl+f", cmd::DialogFocus},     {"alt+s", cmd::DialogSpecialAction},
+    };
+    for (const char* closing : {"Escape", "alt+F4"}) {
+        for (const Opening& opening : openings) {
+            SCOPED_TRACE(std::string(opening.command) + " closed by " + closing);
+            QWidget* window = dialogFor(opening.command);
+            if (*opening.keys)
+                pressKeys(opening.keys, [] { return true; });
+            else
+                MainForm->runCommand(opening.command);
+            ASSERT_TRUE(shown(window));
+            pressKeys(closing, [window] { return !window->isVisible(); });
+            EXPECT_FALSE(window->isVisible());
+            typesIntoThePost("x");
+        }
+    }
+}
+
+TEST_F(DialogKeys, returnInAnOpenListOnlyPicksAndTheOkButtonLeavesThePostTheKeys) {
+    pressKeys("alt+c", [] { return ColorFrm->isVisible(); });
+    QComboBox& colours = *ColorFrm->findChild<QComboBox*>();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return colours.view()->isVisible(); }, 2000));
+    pressKeys("Down Return", [&] { return !colours.view()->isVisible(); });
+    EXPECT_TRUE(ColorFrm->isVisible()); // the sample is there to be seen
+    EXPECT_EQ(colours.currentText(), QStringLiteral("teal"));
+    EXPECT_EQ(text(), "");
+    clickOn(okOf(*ColorFrm, "SpeedButton1"), [] { return !ColorFrm->isVisible(); });
+    EXPECT_EQ(text(), "[color=teal][/color]");
+    typesIntoThePost("Q");
+
+    // The font list opens on the name in the box, or on nothing when no
+    // installed family has that name: Return keeps it either way.
+    pressKeys("alt+f", [] { return FontFrm->isVisible(); });
+    QComboBox& fonts = *FontFrm->findChild<QComboBox*>();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fonts.view()->isVisible(); }, 2000));
+    pressKeys("Return", [&] { return !fonts.view()->isVisible(); });
+    EXPECT_TRUE(FontFrm->isVisible());
+    EXPECT_EQ(fonts.currentText(), QStringLiteral("Courier"));
+    pressKeys("Return", [] { return !FontFrm->isVisible(); });
+    EXPECT_TRUE(endsWith("Q[font=Courier][/font]"));
+    typesIntoThePost("R");
+}
+
+TEST_F(DialogKeys, aClickOnTheDisabledMainWindowGivesTheDialogTheKeyboard) {
+    pressKeys("ctrl+shift+i", [] { return UrlCreate->isVisible(); });
+    ASSERT_TRUE(shown(UrlCreate));
+    // The dialog sits in the middle of the screen, the corner of the post is free.
+    clickAt(MainForm->memo(), {12, 12}, [] { return false; });
+    EXPECT_TRUE(shown(UrlCreate));
+    typeKeys("abc", [] { return UrlCreate->edit().text() == QStringLiteral("abc"); });
+    pressKeys("Return", [] { return !UrlCreate->isVisible(); });
+    EXPECT_EQ(text(), "[url=abc][/url]");
+    typesIntoThePost("x");
+}
+
+TEST_F(DialogKeys, confirmationButtonsTakeReturnAndOnlyTheNewPostQuestionTakesEscape) {
+    typeKeys("abc", [] { return text() == "abc"; });
+    pressKeys("ctrl+n", [] { return CreateNewFrm->isVisible(); });
+    ASSERT_TRUE(shown(CreateNewFrm));
+    pressKeys("Escape", [] { return !CreateNewFrm->isVisible(); });
+    EXPECT_FALSE(CreateNewFrm->isVisible());
+    EXPECT_EQ(text(), "abc");
+    typesIntoThePost("d");
+
+    pressKeys("ctrl+n", [] { return CreateNewFrm->isVisible(); });
+    ASSERT_TRUE(shown(CreateNewFrm));
+    pressKeys("Tab", [] { return true; }); // from "Сохранить" to "Создать"
+    pressKeys("Return", [] { return !CreateNewFrm->isVisible(); });
+    EXPECT_EQ(text(), "");
+    typesIntoThePost("e");
+
+    // Closing over unsaved text: Escape does not end the program, the
+    // focused "Выйти" with Return does.
+    bool escapeKeptIt = false;
+    QTimer::singleShot(0, [&] {
+        if (!shown(ExitFrm2))
+            return;
+        pressKeys("Escape", [] { return false; });
+        escapeKeptIt = ExitFrm2->isVisible();
+        pressKeys("Tab", [] { return true; });
+        if (!pressKeys("Return", [] { return !ExitFrm2->isVisible(); }))
+            ExitFrm2->reject(); // never leave the test waiting
+    });
+    MainForm->close();
+    EXPECT_TRUE(escapeKeptIt);
+    EXPECT_FALSE(ExitFrm2->isVisible());
+}
+
+TEST_F(DialogKeys, f10AndALoneAltTakeTheKeyboardToTheMenus) {
+    // "Файл" opens; past "Правка" and "Вид" to "Теги" and its first item,
+    // the out-of-character tag.
+    for (const char* key : {"F10", "alt"}) {
+        SCOPED_TRACE(key);
+        const std::string before = text();
+        pressKeys(key, [] { return QApplication::activePopupWidget() != nullptr; });
+        pressKeys("Right Right Right Return",
+                  [&] { return text() == before + "[ooc][/ooc]"; });
+        EXPECT_EQ(text(), before + "[ooc][/ooc]");
+        typesIntoThePost("x");
+    }
+}
+
+} // namespace
+} // namespace quolan
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    quolan::x11::Desktop desktop;
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

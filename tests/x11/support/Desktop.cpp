@@ -1,0 +1,64 @@
+#include "Desktop.h"
+
+#include <QTest>
+
+#include <csignal>
+#include <cstdlib>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace quolan::x11 {
+
+namespace {
+bool run(const std::string& command) {
+    return std::system(command.c_str()) == 0;
+}
+
+bool settled(const std::function<bool()>& arrived) {
+    const bool ok = QTest::qWaitFor(arrived, 3000);
+    QTest::qWait(60); // anything else the input might still do
+    return ok;
+}
+} // namespace
+
+Desktop::Desktop() {
+    windowManager_ = fork();
+    if (windowManager_ == 0) {
+        execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    // The manager announces itself on the root window once it runs.
+    for (int i = 0; i < 100; ++i) {
+        if (run("xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'"))
+            break;
+        usleep(50'000);
+    }
+}
+
+Desktop::~Desktop() {
+    if (windowManager_ > 0) {
+        kill(windowManager_, SIGTERM);
+        waitpid(windowManager_, nullptr, 0);
+    }
+}
+
+bool pressKeys(const std::string& keys, const std::function<bool()>& arrived) {
+    return run("xdotool key --clearmodifiers --delay 30 " + keys) && settled(arrived);
+}
+
+bool typeKeys(const std::string& text, const std::function<bool()>& arrived) {
+    return run("xdotool type --clearmodifiers --delay 30 '" + text + "'") && settled(arrived);
+}
+
+bool clickAt(const QWidget& widget, QPoint local, const std::function<bool()>& arrived) {
+    const QPoint at = widget.mapToGlobal(local);
+    return run("xdotool mousemove --sync " + std::to_string(at.x()) + ' ' +
+               std::to_string(at.y()) + " click 1") &&
+           settled(arrived);
+}
+
+bool clickOn(const QWidget& widget, const std::function<bool()>& arrived) {
+    return clickAt(widget, widget.rect().center(), arrived);
+}
+
+} // namespace quolan::x11
