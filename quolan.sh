@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Quolan, builds it, and starts the editor
-# ("./quolan.sh start") or runs every test ("./quolan.sh test").
+# ("./quolan.sh start") or runs every test ("./quolan.sh test"); "./quolan.sh
+# package" makes and checks the Debian package in build-release/.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xauth xdotool x11-xkb-utils
@@ -33,7 +34,7 @@ install_missing_packages() {
 
 build() {
   if [ ! -f build/CMakeCache.txt ]; then
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUOLAN_WARNINGS_AS_ERRORS=ON
   fi
   cmake --build build -j"$(nproc)"
 }
@@ -49,8 +50,12 @@ case "${1:-}" in
     build
     ctest --test-dir build --output-on-failure -j"$(nproc)"
     ;;
+  package)
+    install_missing_packages
+    .ci/package-check build-release
+    ;;
   *)
-    echo "usage: $0 start|test" >&2
+    echo "usage: $0 start|test|package" >&2
     exit 2
     ;;
 esac

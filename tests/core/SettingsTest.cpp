@@ -406,6 +406,9 @@ TEST(SettingsLocation, fallsBackToTheUsersFolderOnlyWhenNothingCanBeWrittenBesid
     EXPECT_EQ(choose(true, true), "/opt/q/quolan.INI");
     EXPECT_EQ(choose(false, true), "/opt/q/quolan.INI");
     EXPECT_EQ(choose(false, false), "/home/u/quolan.INI");
+    // Installed system-wide, a writable folder (the administrator) changes nothing.
+    EXPECT_EQ(chooseSettingsPath({"/usr/bin/quolan.INI", true, true, "/root/quolan.INI", true}),
+              "/root/quolan.INI");
 }
 
 } // namespace

@@ -46,28 +46,33 @@ void Document::open() {
     const std::optional<std::string> chosen = dialogs_.chooseOpenName(openName_);
     if (!chosen)
         return;
-    const FileStore::Read file = files_.read(*chosen, editor_.capacity());
+    openNamed(*chosen);
+}
+
+bool Document::openNamed(const std::string& path) {
+    const FileStore::Read file = files_.read(path, editor_.capacity());
     switch (file.status) {
     case FileStore::Read::Status::Ok:
         break;
     case FileStore::Read::Status::TooLarge:
         report_(msg::TextExceedsCapacity);
-        return;
+        return false;
     case FileStore::Read::Status::Missing:
     case FileStore::Read::Status::Failed:
-        report_(msg::cannotOpenFile(*chosen, file.reason));
-        return;
+        report_(msg::cannotOpenFile(path, file.reason));
+        return false;
     }
     if (editor_.loadText(file.bytes) == EditorModel::Result::TooLarge) {
         report_(msg::TextExceedsCapacity);
-        return;
+        return false;
     }
     // A file equal to the text leaves the editor alone, but it is opened all
     // the same: unmodified, caret at the start.
     editor_.setModified(false);
     editor_.setSelection(0, 0);
-    openName_ = *chosen;
+    openName_ = path;
     state_ = DocumentState::Opened;
+    return true;
 }
 
 bool Document::save() {

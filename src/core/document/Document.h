@@ -49,6 +49,9 @@ public:
     // The new-document confirmation's "Создать".
     void startNew();
     void open();
+    // Opens a file named without the dialog (the command line, a drop) just
+    // as the open command does; true when it was opened.
+    bool openNamed(const std::string& path);
     // The save command; true when the text was written.
     bool save();
     // Save as, also the new-document confirmation's "Сохранить"; true when

@@ -11,6 +11,8 @@ std::string settingsPathBeside(std::string_view programPath) {
 }
 
 std::string chooseSettingsPath(const SettingsCandidates& candidates) {
+    if (candidates.installedSystemWide)
+        return candidates.perUser;
     return candidates.folderWritable || candidates.existingWritable ? candidates.besideProgram
                                                                     : candidates.perUser;
 }

@@ -14,6 +14,9 @@ struct SettingsCandidates {
     bool folderWritable = false;   // the program's folder
     bool existingWritable = false; // a settings file already beside the program
     std::string perUser;           // in the user's configuration folder
+    // Installed in a system folder: even when run as the administrator, the
+    // settings are the user's own and never land among the system's programs.
+    bool installedSystemWide = false;
 };
 
 // Beside the program when the file can be kept there, else the user's own

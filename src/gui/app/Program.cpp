@@ -4,14 +4,16 @@
 #include "gui/app/TZast.h"
 #include "gui/app/Windows.h"
 #include "gui/editor/TMainForm.h"
+#include "gui/shell/MainFormFiles.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <memory>
 
 namespace quolan {
 
-int runProgram() {
+int runProgram(const QStringList& files) {
     // Only closing the main window ends the program, not a palette left open.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -28,6 +30,9 @@ int runProgram() {
     QObject::connect(MainForm, &TMainForm::closing, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     MainForm->show();
+    if (!files.isEmpty()) {
+        QTimer::singleShot(0, MainForm, [files] { MainForm->files().openGivenFiles(files); });
+    }
     return QApplication::exec();
 }
 

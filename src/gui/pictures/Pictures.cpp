@@ -133,6 +133,16 @@ const std::map<std::string_view, void (*)(QPainter&)>& toolbarDrawings() {
     return drawings;
 }
 
+} // namespace
+
+QIcon toolbarPicture(std::string_view name) {
+    const auto& drawings = toolbarDrawings();
+    const auto it = drawings.find(name);
+    if (it == drawings.end())
+        return {};
+    return paintedIcon(it->second);
+}
+
 // A speech bubble holding a pair of tag brackets: a post with its codes.
 void drawProgramIcon(QPainter& p) {
     QPainterPath bubble;
@@ -164,18 +174,8 @@ void drawProgramIcon(QPainter& p) {
     p.drawLine(QPointF(18, 28), QPointF(19.5, 25.5));
 }
 
-} // namespace
-
-QIcon toolbarPicture(std::string_view name) {
-    const auto& drawings = toolbarDrawings();
-    const auto it = drawings.find(name);
-    if (it == drawings.end())
-        return {};
-    return paintedIcon(it->second);
-}
-
 QIcon programIcon() {
-    return paintedIcon(drawProgramIcon, {48, 48});
+    return paintedIcon(drawProgramIcon, kProgramIconDesignSize);
 }
 
 } // namespace quolan

@@ -2,6 +2,9 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <QSizeF>
+
+class QPainter;
 
 #include <string_view>
 
@@ -13,7 +16,10 @@ namespace quolan {
 // an unknown name.
 QIcon toolbarPicture(std::string_view name);
 
-// The program's icon: window, tray and splash.
+// The program's icon: window, tray and splash. Its drawing also makes the
+// icon files the desktop shows (see tools/).
 QIcon programIcon();
+void drawProgramIcon(QPainter& painter);
+inline const QSizeF kProgramIconDesignSize(48, 48);
 
 } // namespace quolan

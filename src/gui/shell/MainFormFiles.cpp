@@ -6,7 +6,9 @@
 #include "gui/app/Windows.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/editor/TMainForm.h"
+#include "gui/shell/FileDrops.h"
 #include "gui/shell/OuterGeometry.h"
+#include "gui/shell/OutsideFileQuestions.h"
 #include "gui/shell/TCreateNewFrm.h"
 #include "gui/shell/TExitFrm2.h"
 #include "gui/ui/QtText.h"
@@ -39,6 +41,8 @@ MainFormFiles::MainFormFiles(TMainForm& form, const QString& settingsPath)
     setOuterGeometry(form_, placeOnScreens(stored, builtIn, screens));
 
     connect(&form_, &TMainForm::firstTick, this, &MainFormFiles::Timer1Timer);
+    new FileDrops(*form_.memo().viewport(),
+                  [this](const QStringList& paths) { openDroppedFiles(paths); });
 }
 
 MainFormFiles::~MainFormFiles() = default;
@@ -71,6 +75,15 @@ void MainFormFiles::FormClose() {
         return;
     closed_ = true;
     writeClosingSettings(settings_, outerGeometry(form_), postText(editorFontName()));
+}
+
+void MainFormFiles::openGivenFiles(const QStringList& paths) {
+    quolan::openGivenFiles(document_, postPaths(paths), outsideFileWindows(form_));
+}
+
+void MainFormFiles::openDroppedFiles(const QStringList& paths) {
+    quolan::openDroppedFiles(document_, form_.editor().modified(), postPaths(paths),
+                             outsideFileWindows(form_));
 }
 
 QString MainFormFiles::editorFontName() const {

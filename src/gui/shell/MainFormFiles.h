@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -37,6 +38,11 @@ public:
     // cannot keep the program running, then the settings are written.
     void FormCloseQuery();
     void FormClose();
+
+    // Files named on the command line, opened once the window is up, and
+    // files dropped on the editor, which ask first over unsaved text.
+    void openGivenFiles(const QStringList& paths);
+    void openDroppedFiles(const QStringList& paths);
 
     QString editorFontName() const;
     void setEditorFontName(const QString& name);

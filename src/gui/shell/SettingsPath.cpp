@@ -17,6 +17,12 @@ QString programSettingsPath() {
     const QFileInfo file(beside);
     candidates.folderWritable = QFileInfo(file.absolutePath()).isWritable();
     candidates.existingWritable = file.exists() && file.isWritable();
+    const QString programFolder = QFileInfo(file.absolutePath()).canonicalFilePath();
+    for (const QString& system : {QStringLiteral(QUOLAN_INSTALL_BINDIR), QStringLiteral("/usr/bin"),
+                                  QStringLiteral("/usr/local/bin")}) {
+        if (!programFolder.isEmpty() && programFolder == QFileInfo(system).canonicalFilePath())
+            candidates.installedSystemWide = true;
+    }
 
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     const QString perUser = folder + QStringLiteral("/") + file.fileName();

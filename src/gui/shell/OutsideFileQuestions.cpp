@@ -1,0 +1,65 @@
+#include "OutsideFileQuestions.h"
+
+#include "gui/ui/QtText.h"
+
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace quolan {
+
+namespace {
+// The interface is Russian as built.
+constexpr TextLanguage kLanguage = TextLanguage::Russian;
+constexpr std::string_view kTitle = "Quolan";
+
+QString text(const LanguagePair& pair) {
+    return ui(pair.in(kLanguage));
+}
+
+ReplaceAnswer askBeforeReplacing(QWidget& parent, const std::string& path) {
+    QMessageBox box(QMessageBox::Question, ui(kTitle),
+                    text(outside_text::ReplaceQuestion) + QString::fromStdString(path),
+                    QMessageBox::NoButton, &parent);
+    box.setObjectName(QStringLiteral("ReplaceQuestion"));
+    QPushButton* save = box.addButton(text(outside_text::SaveButton), QMessageBox::AcceptRole);
+    QPushButton* open = box.addButton(text(outside_text::OpenButton), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(text(outside_text::CancelButton), QMessageBox::RejectRole);
+    save->setObjectName(QStringLiteral("SaveButton"));
+    open->setObjectName(QStringLiteral("OpenButton"));
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return ReplaceAnswer::Save;
+    if (box.clickedButton() == open)
+        return ReplaceAnswer::Replace;
+    return ReplaceAnswer::Cancel;
+}
+
+void tellOnlyFirstOpened(QWidget& parent, const std::string& path) {
+    QMessageBox box(QMessageBox::Information, ui(kTitle),
+                    text(outside_text::OnlyFirstOpened) + QString::fromStdString(path),
+                    QMessageBox::Ok, &parent);
+    box.setObjectName(QStringLiteral("OnlyFirstOpened"));
+    box.exec();
+}
+} // namespace
+
+OutsideFileWindows outsideFileWindows(QWidget& parent) {
+    return {
+        [&parent](const std::string& path) { return askBeforeReplacing(parent, path); },
+        [&parent](const std::string& path) { tellOnlyFirstOpened(parent, path); },
+    };
+}
+
+std::vector<std::string> postPaths(const QStringList& paths) {
+    std::vector<std::string> result;
+    result.reserve(static_cast<std::size_t>(paths.size()));
+    for (const QString& path : paths)
+        result.push_back(QFileInfo(path).absoluteFilePath().toStdString());
+    return result;
+}
+
+} // namespace quolan
