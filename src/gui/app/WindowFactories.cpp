@@ -5,6 +5,7 @@
 #include "gui/shell/SettingsPath.h"
 #include "gui/shell/TCreateNewFrm.h"
 #include "gui/shell/TExitFrm2.h"
+#include "gui/shell/TOptions.h"
 #include "gui/tags/TSmileFRM.h"
 #include "gui/tags/TagWindows.h"
 
@@ -28,6 +29,9 @@ const WindowFactory kFactories[] = {
      [] { CreateNewFrm = nullptr; }},
     {"SmileFRM", []() -> QWidget* { return SmileFRM = createSmileFRM(*MainForm); },
      [] { SmileFRM = nullptr; }},
+    {"Options",
+     []() -> QWidget* { return Options = static_cast<TOptions*>(createOptions(*MainForm)); },
+     [] { Options = nullptr; }},
 };
 } // namespace
 

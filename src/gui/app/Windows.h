@@ -16,6 +16,7 @@ class TFocusFrm;
 class TSAfrm;
 class TCreateNewFrm;
 class TSmileFRM;
+class TOptions;
 
 inline TMainForm* MainForm = nullptr;
 inline TUrlCreate* UrlCreate = nullptr;
@@ -29,5 +30,6 @@ inline TFocusFrm* FocusFrm = nullptr;
 inline TSAfrm* SAfrm = nullptr;
 inline TCreateNewFrm* CreateNewFrm = nullptr;
 inline TSmileFRM* SmileFRM = nullptr;
+inline TOptions* Options = nullptr;
 
 } // namespace quolan

@@ -21,6 +21,7 @@ class QTimer;
 namespace quolan {
 
 class MainFormFiles;
+class MainFormTray;
 class MemoEdit;
 class ShortcutKeys;
 
@@ -44,6 +45,8 @@ public:
     QMenu& popupMenu(std::string_view name) const;
     // The settings file and the post's files.
     MainFormFiles& files() { return *files_; }
+    // The notification-area icon, its menu and the hidden taskbar button.
+    MainFormTray& tray() const { return *tray_; }
 
     void runCommand(std::string_view command);
     // Shows a failure to the user; tests may take the messages instead.
@@ -54,6 +57,8 @@ public:
     void N31Click(); // editor font
     void N57Click(); // word wrap follows the item's check mark
     void MemoChange();
+    // "Использовать" of the options window: the tray icon's picture.
+    void IcoUseClick(const QString& path);
 
 signals:
     // The first tick of Timer1, about a second after the window is shown.
@@ -73,6 +78,7 @@ private:
 
     EditorModel editor_;
     std::unique_ptr<MainFormFiles> files_;
+    MainFormTray* tray_ = nullptr;
     CommandRegistry commands_;
     QtClipboard clipboard_;
     ReportError errorSink_;
