@@ -12,6 +12,7 @@
 #include "gui/preview/TPreviewFrm.h"
 #include "gui/shell/MainFormFiles.h"
 #include "gui/ui/MenuBarKeys.h"
+#include "gui/shell/MainFormTray.h"
 #include "gui/ui/MenuBuilder.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/ShortcutKeys.h"
@@ -64,8 +65,10 @@ TMainForm::TMainForm(QWidget* parent, const QString& settingsPath)
     resize(kBuiltInGeometry.size());
 
     buildWindow();
+    tray_ = new MainFormTray(*this);
     buildMenus();
     files_ = std::make_unique<MainFormFiles>(*this, settingsPath);
+    tray_->loadStoredIcon(files_->settings());
     registerCommands();
 
     timer1_ = new QTimer(this);
@@ -76,11 +79,15 @@ TMainForm::TMainForm(QWidget* parent, const QString& settingsPath)
     timer2_ = new QTimer(this);
     timer2_->setObjectName(QStringLiteral("Timer2"));
     timer2_->setInterval(100);
+    connect(timer2_, &QTimer::timeout, tray_, &MainFormTray::Timer2Timer);
     timer2_->start();
 }
 
 TMainForm::~TMainForm() {
     preview_.reset();
+    // TMainForm.FormDestroy: the icon leaves the notification area.
+    delete tray_;
+    tray_ = nullptr;
     // The editor widget mirrors editor_, a member that dies before the
     // widgets QWidget's destructor deletes; let it go first.
     delete memo_;
@@ -164,8 +171,9 @@ void TMainForm::buildMenus() {
     setMenuBar(bar);
     reachMenuBarFromKeyboard(*bar);
 
-    const std::pair<const char*, MenuTable> popups[] = {
-        {"MemoPopup", memoPopup()}, {"PopupMenu1", popupMenu1()}, {"PopupMenu2", popupMenu2()}};
+    // PopupMenu1 is the tray's: no window owns it.
+    const std::pair<const char*, MenuTable> popups[] = {{"MemoPopup", memoPopup()},
+                                                        {"PopupMenu2", popupMenu2()}};
     for (const auto& [name, table] : popups) {
         auto* menu = new QMenu(this);
         menu->setObjectName(QString::fromLatin1(name));
@@ -189,9 +197,12 @@ void TMainForm::registerCommands() {
     commands_.add(cmd::LinksMenu, [this] { popUpAtCursor(popupMenu("PopupMenu1")); });
     commands_.add(cmd::Exit, [this] { close(); });
     files_->registerCommands(commands_);
+    tray_->registerCommands(commands_, files_->settings());
 }
 
 QMenu& TMainForm::popupMenu(std::string_view name) const {
+    if (name == "PopupMenu1")
+        return tray_->menu();
     auto* menu = findChild<QMenu*>(ui(name), Qt::FindDirectChildrenOnly);
     Q_ASSERT(menu);
     return *menu;
@@ -209,6 +220,10 @@ void TMainForm::reportError(std::string_view message) {
 
 void TMainForm::MemoChange() {
     len_->setText(ui(kCounterPrefix) + QString::number(editor_.length()));
+}
+
+void TMainForm::IcoUseClick(const QString& path) {
+    tray_->IcoUseClick(path, files_->settings());
 }
 
 void TMainForm::N57Click() {

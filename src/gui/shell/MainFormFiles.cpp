@@ -7,6 +7,7 @@
 #include "gui/editor/MemoEdit.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/shell/FileDrops.h"
+#include "gui/shell/MainFormTray.h"
 #include "gui/shell/OuterGeometry.h"
 #include "gui/shell/OutsideFileQuestions.h"
 #include "gui/shell/TCreateNewFrm.h"
@@ -59,6 +60,10 @@ void MainFormFiles::Timer1Timer() {
                      [this](cmd::Id command) { form_.runCommand(command); },
                      [this](const std::string& name) { setEditorFontName(displayText(name)); },
                  });
+}
+
+void MainFormFiles::hideTaskbarButton() {
+    form_.tray().hideTaskbarButton();
 }
 
 void MainFormFiles::FormCloseQuery() {

@@ -13,6 +13,8 @@
 namespace quolan {
 
 namespace {
+constexpr char kShelvedProperty[] = "quolanShelved";
+
 // Finds a watcher installed earlier, by name: findChild by type would match
 // any child, as the watchers have no meta-object.
 template <typename Watcher> Watcher* installed(QObject& watched, const char* name) {
@@ -93,7 +95,11 @@ public:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Hide && main_ && static_cast<QWidget*>(watched)->isWindow()) {
+        if (event->type() == QEvent::Show) // shown again, however: closing it counts again
+            watched->setProperty(kShelvedProperty, false);
+        // A window put away with the main window has not been closed.
+        if (event->type() == QEvent::Hide && main_ && static_cast<QWidget*>(watched)->isWindow() &&
+            !watched->property(kShelvedProperty).toBool()) {
             if (disablesMain_)
                 main_->setEnabled(true);
             if (main_->isVisible()) {
@@ -191,6 +197,16 @@ void showBesideMain(QWidget& window, QWidget& mainWindow) {
 
 void pressFocusedButtonOnReturn(QWidget& window) {
     giveWindowKeys(window, false);
+}
+
+void shelveWindow(QWidget& window) {
+    window.setProperty(kShelvedProperty, true);
+    window.hide();
+}
+
+void unshelveWindow(QWidget& window) {
+    window.setProperty(kShelvedProperty, false);
+    window.show();
 }
 
 } // namespace quolan

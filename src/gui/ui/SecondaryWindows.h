@@ -22,5 +22,10 @@ void showBesideMain(QWidget& window, QWidget& mainWindow);
 // The keys a window that is not shown through those rules gets: Return and
 // Enter press the focused button; Escape does nothing.
 void pressFocusedButtonOnReturn(QWidget& window);
+// Hides a window that leaves the screen with the main window, and shows it
+// again when they come back. A dialog put away so keeps the main window
+// disabled: it has not been closed.
+void shelveWindow(QWidget& window);
+void unshelveWindow(QWidget& window);
 
 } // namespace quolan
