@@ -125,5 +125,59 @@ TEST(UnbrokenRuns, findARunLongerThanTheLimitAnywhere) {
     EXPECT_FALSE(hasUnbrokenRunLongerThan("", 0));
 }
 
+// The model judges an edit by the blank-free stretch it leaves through itself:
+// compare with measuring every stretch of the edited text that meets the edit.
+TEST(UnbrokenRuns, anEditIsJudgedWithTheStretchAroundIt) {
+    std::mt19937 random(7);
+    const auto randomText = [&](std::size_t most) {
+        std::string text(random() % (most + 1), 'x');
+        for (char& c : text)
+            if (random() % 4 == 0)
+                c = random() % 2 ? ' ' : '\n';
+        return text;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        EditorModel model;
+        model.setText(randomText(14));
+        const std::size_t position = random() % (model.length() + 1);
+        const std::size_t removed = random() % (model.length() - position + 1);
+        const std::string inserted = randomText(5);
+        const std::size_t limit = 1 + random() % 6;
+
+        std::string after = model.text();
+        after.replace(position, removed, inserted);
+        bool expected = false;
+        for (std::size_t from = 0; from <= after.size();) {
+            std::size_t to = from;
+            while (to < after.size() && !isWrapBreak(after[to]))
+                ++to;
+            if (from <= position + inserted.size() && to >= position && to - from > limit)
+                expected = true;
+            from = to + 1;
+        }
+        EXPECT_EQ(model.editLeavesUnbrokenRunLongerThan(position, removed, inserted, limit),
+                  expected)
+            << "text '" << model.text() << "' at " << position << " -" << removed << " +'"
+            << inserted << "' limit " << limit;
+    }
+}
+
+TEST(References, anOffsetInsideAReferenceFindsItsEnds) {
+    const std::u16string text = u"a&#252;b&#128512;&#x;&#;&c";
+    const auto expectAround = [&](std::size_t offset, std::size_t first, std::size_t second) {
+        const auto found = referenceAround(text, offset);
+        ASSERT_TRUE(found) << offset;
+        EXPECT_EQ(*found, std::pair(first, second)) << offset;
+    };
+    EXPECT_FALSE(referenceAround(text, 1)); // before the "&"
+    for (std::size_t offset = 2; offset <= 6; ++offset)
+        expectAround(offset, 1, 7);
+    EXPECT_FALSE(referenceAround(text, 7)); // after the ";"
+    expectAround(16, 8, 17);
+    for (std::size_t offset = 18; offset <= text.size(); ++offset)
+        EXPECT_FALSE(referenceAround(text, offset)) << offset; // not references
+    EXPECT_FALSE(referenceAround(u"", 0));
+}
+
 } // namespace
 } // namespace quolan

@@ -6,7 +6,9 @@
 #include "gui/ui/QtText.h"
 #include "support/GuiTestSupport.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QTest>
 
@@ -124,6 +126,22 @@ TEST_F(MemoBinding, aCharacterOutsideTheCodePageBecomesAReferenceInModelAndView)
     EXPECT_TRUE(inSync(memo()));
 }
 
+TEST_F(MemoBinding, anInputMethodNeverCutsTheReferenceItsCommitBecame) {
+    QTest::keyClicks(&memo(), "ab");
+    QInputMethodEvent commit;
+    commit.setCommitString(QString::fromUtf8("ü"));
+    QApplication::sendEvent(&memo(), &commit);
+    EXPECT_EQ(model().text(), "ab&#252;");
+    EXPECT_TRUE(inSync(memo()));
+    // The input method replaces "the character before the caret", which it
+    // committed as one character.
+    QInputMethodEvent correction;
+    correction.setCommitString(QStringLiteral("Z"), -1, 1);
+    QApplication::sendEvent(&memo(), &correction);
+    EXPECT_EQ(model().text(), "abZ");
+    EXPECT_TRUE(inSync(memo()));
+}
+
 TEST_F(MemoBinding, pasteUsesTheClipboardWithPostLineBreaks) {
     QGuiApplication::clipboard()->setText(QString::fromUtf8("x\ny Müller"));
     QTest::keyClicks(&memo(), "ab");
@@ -152,6 +170,27 @@ TEST_F(MemoBinding, ctrlZUndoesTheLastTypingAndAgainRestoresIt) {
     EXPECT_TRUE(inSync(memo()));
     QTest::keyClick(&memo(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(model().text(), "q");
+    EXPECT_TRUE(inSync(memo()));
+}
+
+TEST_F(MemoBinding, typingOverASelectionIsUndoneAsOneReplacement) {
+    QTest::keyClicks(&memo(), "say the word");
+    model().setSelection(4, 3);
+    QTest::keyClicks(&memo(), "then");
+    EXPECT_EQ(model().text(), "say then word");
+    QTest::keyClick(&memo(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(model().text(), "say the word");
+    EXPECT_EQ(model().selectedText(), "the");
+    EXPECT_TRUE(inSync(memo()));
+
+    // The same letter typed over itself is still an edit.
+    model().setText("abc");
+    ASSERT_FALSE(model().modified());
+    model().setSelection(1, 1);
+    QTest::keyClicks(&memo(), "b");
+    EXPECT_TRUE(model().modified());
+    EXPECT_EQ(model().selectionStart(), 2u);
+    EXPECT_TRUE(model().canUndo());
     EXPECT_TRUE(inSync(memo()));
 }
 
@@ -223,6 +262,23 @@ TEST_F(MemoBinding, aLongStretchWithoutBlanksBreaksAnywhereInsteadOfFreezing) {
     QTest::keyClick(&memo(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(memo().wordWrapMode(), QTextOption::WrapAnywhere);
     EXPECT_EQ(model().length(), 16 + run.size());
+}
+
+TEST_F(MemoBinding, aStretchGrownPastTheLimitByPastesOrTypingBreaksAnywhere) {
+    QGuiApplication::clipboard()->setText(QString(4900, QLatin1Char('x')));
+    form->runCommand(cmd::Paste);
+    EXPECT_EQ(memo().wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    form->runCommand(cmd::Paste);
+    EXPECT_EQ(memo().wordWrapMode(), QTextOption::WrapAnywhere);
+
+    // Typed from both sides into the middle of a stretch just short of it.
+    model().loadText(std::string(2500, 'y') + " " + std::string(2500, 'y'));
+    EXPECT_EQ(memo().wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    model().setSelection(2500, 1);
+    QTest::keyClicks(&memo(), "z");
+    EXPECT_EQ(memo().wordWrapMode(), QTextOption::WrapAnywhere);
+    EXPECT_EQ(model().length(), 5001u);
+    EXPECT_TRUE(inSync(memo()));
 }
 
 TEST_F(MemoBinding, randomEditingKeepsViewAndModelIdentical) {

@@ -141,6 +141,28 @@ void EditorModel::recordEdit(std::size_t position, std::string removed, std::str
                      std::move(removed), std::string(inserted), true};
 }
 
+bool EditorModel::editLeavesUnbrokenRunLongerThan(std::size_t position, std::size_t removed,
+                                                  std::string_view inserted,
+                                                  std::size_t limit) const {
+    if (hasUnbrokenRunLongerThan(inserted, limit))
+        return true;
+    position = std::min(position, text_.size());
+    const std::size_t after = std::min(position + removed, text_.size());
+    std::size_t left = 0; // blank-free bytes just before the edit
+    while (left <= limit && left < position && !isWrapBreak(text_.at(position - 1 - left)))
+        ++left;
+    std::size_t right = 0; // and just after it
+    while (right <= limit && after + right < text_.size() && !isWrapBreak(text_.at(after + right)))
+        ++right;
+    const auto firstBreak = std::find_if(inserted.begin(), inserted.end(), isWrapBreak);
+    if (firstBreak == inserted.end())
+        return left + inserted.size() + right > limit;
+    const auto lastBreak = std::find_if(inserted.rbegin(), inserted.rend(), isWrapBreak);
+    const auto head = static_cast<std::size_t>(firstBreak - inserted.begin());
+    const auto tail = static_cast<std::size_t>(lastBreak - inserted.rbegin());
+    return left + head > limit || tail + right > limit;
+}
+
 void EditorModel::undo() {
     if (!undo_)
         return;

@@ -39,6 +39,12 @@ public:
     bool canUndo() const { return undo_.has_value(); }
     std::size_t capacity() const { return capacity_; }
     const LineBreakIndex& lineBreaks() const { return breaks_; }
+    // Whether replacing [position, position + removed) by `inserted` leaves a
+    // stretch of more than `limit` bytes without a blank or line break that
+    // reaches into the inserted text (or, for a deletion, across the joint).
+    // Reads at most `limit` bytes on either side of the edit.
+    bool editLeavesUnbrokenRunLongerThan(std::size_t position, std::size_t removed,
+                                         std::string_view inserted, std::size_t limit) const;
 
     // Commands. None of these is recorded for undo; each empties the history.
     Result replaceSelection(std::string_view newText);

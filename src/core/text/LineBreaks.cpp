@@ -36,14 +36,13 @@ bool hasLoneLineBreak(std::string_view text) {
 }
 
 bool hasUnbrokenRunLongerThan(std::string_view text, std::size_t limit) {
-    const auto isBreak = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     // Look at windows of limit + 1 bytes from their far end: a break found
     // there rules out every run starting at or before it, so ordinary text
     // is passed over in steps of nearly `limit` bytes.
     std::size_t start = 0;
     while (start + limit < text.size()) {
         std::size_t at = start + limit;
-        while (!isBreak(text[at])) {
+        while (!isWrapBreak(text[at])) {
             if (at == start)
                 return true;
             --at;

@@ -2,6 +2,8 @@
 
 #include "core/text/Windows1251.h"
 
+#include <algorithm>
+
 namespace quolan {
 
 namespace {
@@ -92,6 +94,29 @@ std::u16string toPlatform(std::string_view text) {
         }
     }
     return out;
+}
+
+std::optional<std::pair<std::size_t, std::size_t>> referenceAround(std::u16string_view text,
+                                                                   std::size_t offset) {
+    // "&#1114111;", the longest, has seven digits.
+    constexpr std::size_t kLongest = 10;
+    offset = std::min(offset, text.size());
+    const std::size_t earliest = offset > kLongest ? offset - kLongest : 0;
+    for (std::size_t amp = offset; amp-- > earliest;) {
+        if (text[amp] != u'&')
+            continue;
+        std::size_t end = amp + 1;
+        if (end >= text.size() || text[end] != u'#')
+            return std::nullopt;
+        ++end;
+        const std::size_t digits = end;
+        while (end < text.size() && end - digits < 8 && text[end] >= u'0' && text[end] <= u'9')
+            ++end;
+        if (end == digits || end >= text.size() || text[end] != u';' || end < offset)
+            return std::nullopt;
+        return std::pair{amp, end + 1};
+    }
+    return std::nullopt;
 }
 
 } // namespace quolan

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace quolan {
 
@@ -25,6 +28,11 @@ std::size_t toDisplay(std::string_view text, char16_t* out);
 // code page cannot hold becomes the numeric reference "&#N;" that the forum's
 // web form would send for it, so nothing typed or pasted is lost.
 std::string fromPlatform(std::u16string_view text);
+
+// The reference "&#N;" that `offset` falls strictly inside (after its "&",
+// up to its ";"), as the offsets [first, second) of the text.
+std::optional<std::pair<std::size_t, std::size_t>> referenceAround(std::u16string_view text,
+                                                                   std::size_t offset);
 
 // Post text -> text for other programs (the clipboard): line breaks as "\n".
 std::u16string toPlatform(std::string_view text);

@@ -4,6 +4,9 @@
 #include "gui/ui/QtText.h"
 
 #include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -96,6 +99,54 @@ void MemoEdit::keyPressEvent(QKeyEvent* event) {
     QPlainTextEdit::keyPressEvent(event);
 }
 
+void MemoEdit::inputMethodEvent(QInputMethodEvent* event) {
+    rewroteViewEdit_ = false;
+    // A replacement reaching into a reference the binding made of a committed
+    // character takes the whole reference: the input method knew it as that
+    // one character, and half a reference would be garbage in the post.
+    bool handled = false;
+    const QTextCursor cursor = textCursor();
+    if (event->replacementLength() > 0 && !cursor.hasSelection()) {
+        const int caret = cursor.position();
+        const int from = caret + event->replacementStart();
+        const int to = from + event->replacementLength();
+        const int wideFrom = outsideReference(from, true);
+        const int wideTo = outsideReference(to, false);
+        if (wideFrom != from || wideTo != to) {
+            QInputMethodEvent widened(event->preeditString(), event->attributes());
+            widened.setCommitString(event->commitString(), wideFrom - caret, wideTo - wideFrom);
+            QPlainTextEdit::inputMethodEvent(&widened);
+            event->setAccepted(widened.isAccepted());
+            handled = true;
+        }
+    }
+    if (!handled)
+        QPlainTextEdit::inputMethodEvent(event);
+    // The input method still believes the text holds what it committed; it
+    // must not edit it again from that belief. A composition going on is
+    // kept and only told what the text around it now is.
+    if (rewroteViewEdit_) {
+        if (event->preeditString().isEmpty())
+            QGuiApplication::inputMethod()->reset();
+        else
+            QGuiApplication::inputMethod()->update(Qt::ImQueryAll);
+    }
+}
+
+int MemoEdit::outsideReference(int position, bool towardsStart) const {
+    const int length = document()->characterCount() - 1;
+    if (position <= 0 || position >= length)
+        return position;
+    constexpr int kLongestReference = 10; // "&#1114111;"
+    const int from = std::max(0, position - kLongestReference);
+    const int to = std::min(length, position + kLongestReference);
+    const auto reference = referenceAround(toU16(documentText(from, to - from)),
+                                           static_cast<std::size_t>(position - from));
+    if (!reference)
+        return position;
+    return from + static_cast<int>(towardsStart ? reference->first : reference->second);
+}
+
 void MemoEdit::contextMenuEvent(QContextMenuEvent* event) {
     setFocus(Qt::MouseFocusReason);
     if (contextMenu_)
@@ -105,8 +156,9 @@ void MemoEdit::contextMenuEvent(QContextMenuEvent* event) {
 
 void MemoEdit::insertFromMimeData(const QMimeData* source) {
     // Choose the wrapping before Qt lays the dropped text out.
-    if (source && source->hasText())
-        chooseWrapPoints(postText(source->text()), false);
+    if (source && source->hasText() &&
+        hasUnbrokenRunLongerThan(postText(source->text()), kLongestWordWrappedRun))
+        setWordWrapMode(QTextOption::WrapAnywhere);
     QPlainTextEdit::insertFromMimeData(source);
 }
 
@@ -151,6 +203,7 @@ void MemoEdit::documentChanged(int position, int removed, int added) {
         const FlagScope taking(takingViewEdit_);
         model_.edit(0, model_.length(), postText(all));
         replaceDocumentRange(0, newLength, displayText(model_.textView()));
+        rewroteViewEdit_ = true;
         takeSelectionFromView();
         return;
     }
@@ -163,6 +216,19 @@ void MemoEdit::documentChanged(int position, int removed, int added) {
     while (suffix < common - prefix &&
            before[before.size() - 1 - suffix] == afterView[afterView.size() - 1 - suffix])
         ++suffix;
+    // Typing over a selection replaces all of it, even where the new text
+    // begins or ends like the old: undo must bring back the whole selection,
+    // and a letter typed over itself is still an edit.
+    const std::size_t selectionFrom = breaks.toDisplay(model_.selectionStart());
+    const std::size_t selectionTo =
+        breaks.toDisplay(model_.selectionStart() + model_.selectionLength());
+    const auto rangeFrom = static_cast<std::size_t>(position);
+    const auto rangeTo = static_cast<std::size_t>(position + oldCount);
+    if (selectionFrom < selectionTo && rangeFrom <= selectionFrom && selectionTo <= rangeTo &&
+        !textCursor().hasSelection()) {
+        prefix = std::min(prefix, selectionFrom - rangeFrom);
+        suffix = std::min(suffix, rangeTo - selectionTo);
+    }
     if (prefix + suffix == before.size() && prefix + suffix == afterView.size()) {
         takeSelectionFromView(); // nothing changed: a format change, or an equal text
         return;
@@ -175,8 +241,8 @@ void MemoEdit::documentChanged(int position, int removed, int added) {
     const std::size_t textEditTo = breaks.toText(static_cast<std::size_t>(oldEditTo));
     const QString typed = after.mid(static_cast<qsizetype>(prefix), newEditTo - editFrom);
     const std::string inserted = postText(typed);
+    chooseWrapPointsForEdit(textEditFrom, textEditTo - textEditFrom, inserted);
     // A lone CR before or a lone LF after the edit may pair up with it.
-    chooseWrapPoints(inserted, false);
     const bool joinsBreak = (textEditFrom > 0 && model_.range(textEditFrom - 1, 1) == "\r") ||
                             model_.range(textEditTo, 1) == "\n";
     {
@@ -185,13 +251,16 @@ void MemoEdit::documentChanged(int position, int removed, int added) {
     }
     if (joinsBreak) {
         replaceDocumentRange(0, document()->characterCount() - 1, displayText(model_.textView()));
+        rewroteViewEdit_ = true;
         showModelSelection();
         return;
     }
     // Characters the code page lacks became references: show the post as it is.
     const QString shown = displayText(inserted);
-    if (shown != typed)
+    if (shown != typed) {
         replaceDocumentRange(editFrom, newEditTo, shown);
+        rewroteViewEdit_ = true;
+    }
     takeSelectionFromView();
 }
 
@@ -201,27 +270,35 @@ void MemoEdit::modelChanged(const TextChange& change) {
     {
         const FlagScope writing(writingModelChange_);
         if (change.wholeText) {
-            chooseWrapPoints(model_.textView(), true);
+            chooseWrapPoints(model_.textView());
             setPlainText(displayText(model_.textView()));
         } else {
-            chooseWrapPoints(model_.range(change.position, change.inserted), false);
+            const std::string inserted = model_.range(change.position, change.inserted);
+            // The model holds the edit already: measure it as put in place of itself.
+            chooseWrapPointsForEdit(change.position, change.inserted, inserted);
             const int from = static_cast<int>(model_.lineBreaks().toDisplay(change.position));
             const int removedChars = static_cast<int>(change.removed - change.removedBreaks);
-            replaceDocumentRange(from, from + removedChars,
-                                 displayText(model_.range(change.position, change.inserted)));
+            replaceDocumentRange(from, from + removedChars, displayText(inserted));
         }
     }
     showModelSelection();
 }
 
-void MemoEdit::chooseWrapPoints(std::string_view added, bool wholeText) {
+void MemoEdit::chooseWrapPoints(std::string_view wholeText) {
+    setWordWrapMode(hasUnbrokenRunLongerThan(wholeText, kLongestWordWrappedRun)
+                        ? QTextOption::WrapAnywhere
+                        : QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
+void MemoEdit::chooseWrapPointsForEdit(std::size_t position, std::size_t removed,
+                                       std::string_view inserted) {
     // Only a new whole text can take the anywhere-breaking back: finding the
-    // long stretch gone after an edit would mean scanning everything.
-    const bool longRun = hasUnbrokenRunLongerThan(added, kLongestWordWrappedRun);
-    if (longRun)
+    // long stretch gone after an edit would mean scanning everything. The
+    // stretch is judged with the text around the edit, so that one grown by
+    // many small pastes or keys is caught as well as one pasted at once.
+    if (wordWrapMode() != QTextOption::WrapAnywhere &&
+        model_.editLeavesUnbrokenRunLongerThan(position, removed, inserted, kLongestWordWrappedRun))
         setWordWrapMode(QTextOption::WrapAnywhere);
-    else if (wholeText)
-        setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 void MemoEdit::showModelSelection() {

@@ -32,6 +32,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 
@@ -41,8 +42,12 @@ private:
     void showModelSelection();
     void takeSelectionFromView();
     QString documentText(int position, int length) const;
+    // The nearer end of a reference "&#N;" that `position` falls inside, else `position`.
+    int outsideReference(int position, bool towardsStart) const;
     void replaceDocumentRange(int from, int to, const QString& text);
-    void chooseWrapPoints(std::string_view added, bool wholeText);
+    void chooseWrapPoints(std::string_view wholeText);
+    void chooseWrapPointsForEdit(std::size_t position, std::size_t removed,
+                                 std::string_view inserted);
 
     EditorModel& model_;
     QMenu* contextMenu_ = nullptr;
@@ -51,6 +56,7 @@ private:
     std::size_t selectionConnection_ = 0;
     bool writingModelChange_ = false; // the document is being made to show the model
     bool takingViewEdit_ = false;     // the model is taking an edit made in the document
+    bool rewroteViewEdit_ = false;    // the document no longer shows what was just typed
 };
 
 } // namespace quolan
