@@ -2,6 +2,7 @@
 
 #include "gui/app/Windows.h"
 #include "gui/editor/TMainForm.h"
+#include "gui/i18n/TLanFrm.h"
 #include "gui/shell/SettingsPath.h"
 #include "gui/shell/TCreateNewFrm.h"
 #include "gui/shell/TExitFrm2.h"
@@ -22,6 +23,8 @@ const WindowFactory kFactories[] = {
     {"FontFrm", createTagWindow<TFontFrm, FontFrm>, forgetTagWindow<TFontFrm, FontFrm>},
     {"ExitFrm2", []() -> QWidget* { return ExitFrm2 = new TExitFrm2; }, [] { ExitFrm2 = nullptr; }},
     {"EmailFrm", createTagWindow<TEmailFrm, EmailFrm>, forgetTagWindow<TEmailFrm, EmailFrm>},
+    {"LanFrm", []() -> QWidget* { return LanFrm = new TLanFrm(*MainForm); },
+     [] { LanFrm = nullptr; }},
     {"FocusFrm", createTagWindow<TFocusFrm, FocusFrm>, forgetTagWindow<TFocusFrm, FocusFrm>},
     {"SAfrm", createTagWindow<TSAfrm, SAfrm>, forgetTagWindow<TSAfrm, SAfrm>},
     {"CreateNewFrm", []() -> QWidget* { return CreateNewFrm = new TCreateNewFrm; },

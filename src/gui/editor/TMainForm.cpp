@@ -7,6 +7,7 @@
 #include "core/ui/MenuTables.h"
 #include "core/ui/ToolbarTable.h"
 #include "gui/editor/MemoEdit.h"
+#include "gui/i18n/InterfaceLanguage.h"
 #include "gui/pictures/Pictures.h"
 #include "gui/shell/MainFormFiles.h"
 #include "gui/ui/MenuBuilder.h"
@@ -63,6 +64,7 @@ TMainForm::TMainForm(QWidget* parent, const QString& settingsPath)
     buildWindow();
     buildMenus();
     files_ = std::make_unique<MainFormFiles>(*this, settingsPath);
+    language_ = new InterfaceLanguage(*this);
     registerCommands();
 
     timer1_ = new QTimer(this);
@@ -180,6 +182,7 @@ void TMainForm::registerCommands() {
     commands_.add(cmd::LinksMenu, [this] { popUpAtCursor(popupMenu("PopupMenu1")); });
     commands_.add(cmd::Exit, [this] { close(); });
     files_->registerCommands(commands_);
+    language_->registerCommands();
 }
 
 QMenu& TMainForm::popupMenu(std::string_view name) const {

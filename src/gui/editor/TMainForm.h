@@ -20,6 +20,7 @@ class QTimer;
 
 namespace quolan {
 
+class InterfaceLanguage;
 class MainFormFiles;
 class MemoEdit;
 class ShortcutKeys;
@@ -44,6 +45,8 @@ public:
     QMenu& popupMenu(std::string_view name) const;
     // The settings file and the post's files.
     MainFormFiles& files() { return *files_; }
+    // The interface language commands.
+    InterfaceLanguage& language() const { return *language_; }
 
     void runCommand(std::string_view command);
     // Shows a failure to the user; tests may take the messages instead.
@@ -73,6 +76,7 @@ private:
 
     EditorModel editor_;
     std::unique_ptr<MainFormFiles> files_;
+    InterfaceLanguage* language_ = nullptr;
     CommandRegistry commands_;
     QtClipboard clipboard_;
     ReportError errorSink_;

@@ -6,6 +6,7 @@
 #include "gui/app/Windows.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/editor/TMainForm.h"
+#include "gui/i18n/TLanFrm.h"
 #include "gui/shell/OuterGeometry.h"
 #include "gui/shell/TCreateNewFrm.h"
 #include "gui/shell/TExitFrm2.h"
@@ -55,6 +56,11 @@ void MainFormFiles::Timer1Timer() {
                      [this](cmd::Id command) { form_.runCommand(command); },
                      [this](const std::string& name) { setEditorFontName(displayText(name)); },
                  });
+}
+
+void MainFormFiles::showLanguageChooser() {
+    if (LanFrm)
+        LanFrm->ask();
 }
 
 void MainFormFiles::FormCloseQuery() {

@@ -43,8 +43,7 @@ public:
 
 private:
     void Timer1Timer();
-    // The first-run language chooser comes with the interface languages.
-    void showLanguageChooser() {}
+    void showLanguageChooser();
     // The taskbar button is hidden by the tray icon's part of the program.
     void hideTaskbarButton() {}
 
