@@ -188,6 +188,37 @@ TEST_F(LanguageTest, englishThenRussianIsNotTheBuiltInterface) {
               QString::fromUtf8("Выделение [b][/b]\tCtrl+B"));
 }
 
+TEST(LanguageApplier, aRowFindingNoControlOrTwoIsAFaultAndSetsNothing) {
+    QWidget window;
+    window.setObjectName(QStringLiteral("Probe"));
+    auto* one = new QLabel(QStringLiteral("one"), &window);
+    one->setObjectName(QStringLiteral("Twin"));
+    auto* two = new QLabel(QStringLiteral("two"), new QWidget(&window));
+    two->setObjectName(QStringLiteral("Twin"));
+    auto* solo = new QPushButton(QStringLiteral("solo"), &window);
+    solo->setObjectName(QStringLiteral("Solo"));
+    QWidget owned(&window, Qt::Dialog); // another window, not looked into
+    auto* hidden = new QLabel(&owned);
+    hidden->setObjectName(QStringLiteral("Owned"));
+
+    LanguageApplier applier(
+        [&](std::string_view name) { return name == "Probe" ? &window : nullptr; });
+    const LanguageRow rows[] = {{"Probe", "Twin", "x", "y"},  {"Probe", "Missing", "x", "y"},
+                                {"Probe", "Owned", "x", "y"}, {"Elsewhere", "Solo", "x", "y"},
+                                {"Probe", "Solo", "x", "y"},  {"Probe", {}, "Caption", "y"}};
+    for (const LanguageRow& row : rows)
+        applier.setText(row, row.english);
+    EXPECT_EQ(applier.faults(),
+              QStringList({QStringLiteral("Probe.Twin: 2 controls named Twin"),
+                           QStringLiteral("Probe.Missing: 0 controls named Missing"),
+                           QStringLiteral("Probe.Owned: 0 controls named Owned"),
+                           QStringLiteral("Elsewhere.Solo: no window Elsewhere")}));
+    EXPECT_EQ(one->text(), QStringLiteral("one"));
+    EXPECT_EQ(two->text(), QStringLiteral("two"));
+    EXPECT_EQ(solo->text(), QStringLiteral("x"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Caption"));
+}
+
 // What a language command must leave as it is: every text outside the table,
 // and hints, keys, check marks, enabled and visible states, fonts and sizes.
 class Snapshot {

@@ -137,11 +137,14 @@ void LanguageApplier::setText(const LanguageRow& row, std::string_view utf8) {
 }
 
 void LanguageApplier::copyCaption(const LanguageRow& row) {
-    auto* target = qobject_cast<QAction*>(element(row));
-    auto* source = qobject_cast<QAction*>(find(row.window, row.copyOf, row));
+    QObject* to = element(row);
+    QObject* from = find(row.window, row.copyOf, row);
+    if (!to || !from)
+        return;
+    auto* target = qobject_cast<QAction*>(to);
+    auto* source = qobject_cast<QAction*>(from);
     if (!target || !source) {
-        if (target || source)
-            fault(row, QStringLiteral("a caption copy between menu items only"));
+        fault(row, QStringLiteral("a caption copy between menu items only"));
         return;
     }
     setMenuCaption(*target, menuCaption(*source));
