@@ -4,6 +4,7 @@
 #include "gui/editor/TMainForm.h"
 #include "gui/i18n/InterfaceLanguage.h"
 #include "gui/i18n/LanguageApplier.h"
+#include "gui/i18n/LanguageChoice.h"
 #include "gui/i18n/TLanFrm.h"
 #include "gui/shell/SettingsPath.h"
 #include "gui/ui/QtText.h"
@@ -21,6 +22,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
@@ -520,6 +522,38 @@ TEST_F(LanguageTest, aRefusedWriteKeepsTheChooserOpen) {
     EXPECT_TRUE(LanFrm->isVisible());
     EXPECT_FALSE(MainForm->isEnabled());
     expectEveryRow(std::nullopt);
+}
+
+TEST_F(LanguageTest, theOptionsRadioButtonsShowAndChooseTheLanguage) {
+    // The options window's language group, as that window builds it.
+    QWidget options;
+    auto* group = new QGroupBox(QString::fromUtf8("Язык"), &options);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    auto* english = new QRadioButton(QString::fromUtf8("Английский"), group);
+    english->setObjectName(QStringLiteral("RadioButton1"));
+    auto* russian = new QRadioButton(QString::fromUtf8("Русский"), group);
+    russian->setObjectName(QStringLiteral("RadioButton2"));
+    bindLanguageChoice(options, *MainForm);
+    options.show();
+    settle();
+    EXPECT_TRUE(russian->isChecked()); // as built
+
+    QTest::mouseClick(english, Qt::LeftButton);
+    settle();
+    EXPECT_EQ(textOf("N18"), QStringLiteral("About"));
+    EXPECT_EQ(settings(), "[Language]\r\nInstalled=English\r\n");
+    EXPECT_TRUE(english->isChecked());
+    click("N35");
+    EXPECT_TRUE(russian->isChecked());
+    EXPECT_FALSE(english->isChecked());
+
+    removeSettings();
+    makeSettingsUnwritable();
+    QTest::mouseClick(english, Qt::LeftButton);
+    settle();
+    EXPECT_EQ(errors.size(), 1u);
+    EXPECT_TRUE(russian->isChecked()); // the choice did not take
+    EXPECT_EQ(textOf("N18"), QString::fromUtf8("О программе"));
 }
 
 struct Stored {
