@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -66,17 +65,6 @@ TEST(LanguageTable, noElementTwiceWithinATableAndEveryRowHasItsTexts) {
     }
 }
 
-TEST(LanguageTable, elementsAreNamedByWindowAndControl) {
-    const auto& main = interfaceTables()[0].rows.front();
-    EXPECT_EQ(elementName(main), "N1");
-    std::vector<std::string> names;
-    for (const LanguageRow& row : interfaceTables()[5].rows)
-        names.push_back(elementName(row));
-    EXPECT_EQ(names.front(), "About");
-    EXPECT_EQ(names[1], "About.Label1");
-    EXPECT_NE(std::find(names.begin(), names.end(), "SmileFRM.TabSheet2"), names.end());
-}
-
 TEST(LanguageTable, captionCopiesJoinAPopupTagItemToItsTwinInTheTagsMenu) {
     const LanguageTable& copies = interfaceTables()[2];
     for (const LanguageRow& row : copies.rows) {
@@ -111,20 +99,6 @@ TEST(LanguageTable, builtTextsAreThoseTheMenusAndToolbarAreBuiltWith) {
         ASSERT_NE(button, toolbar.end()) << elementName(row);
         EXPECT_EQ(button->text, row.builtText()) << elementName(row);
     }
-}
-
-TEST(LanguageTable, textsAsWrittenWithBackquotesCyrillicOocAndOneLineSample) {
-    std::map<std::string, const LanguageRow*> rows;
-    for (const LanguageTable& table : interfaceTables())
-        for (const LanguageRow& row : table.rows)
-            rows[elementName(row)] = &row;
-    EXPECT_EQ(rows.at("N51")->english, "Forum`s Main Page");
-    EXPECT_EQ(rows.at("oocbtn")->russian, "\xD0\x9E\xD0\x9E\xD0\xA1"); // U+041E U+041E U+0421
-    EXPECT_EQ(rows.at("oocbtn")->builtText(), "OOC");
-    EXPECT_EQ(rows.at("ColorFrm.Memo1")->russian.find('\n'), std::string_view::npos);
-    EXPECT_NE(rows.at("ColorFrm.Memo1")->builtText().find('\n'), std::string_view::npos);
-    EXPECT_EQ(rows.at("N18")->builtText(), "&О...");
-    EXPECT_EQ(rows.at("N18")->russian, "О программе");
 }
 
 // Records what the commands set, in order.

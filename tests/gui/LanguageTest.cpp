@@ -334,16 +334,15 @@ TEST_F(LanguageTest, nothingOutsideTheTableChanges) {
     EXPECT_TRUE(child<QAction>(*MainForm, "N57").isChecked());
 }
 
-TEST_F(LanguageTest, pictureButtonsAreNamedByTheirHintsInEveryLanguage) {
-    const auto& clip = child<QToolButton>(*MainForm, "ClipBtn");
-    EXPECT_EQ(clip.accessibleName(), QString::fromUtf8("Копировать всё в буфер"));
-    click("N36");
-    EXPECT_EQ(clip.accessibleName(), QString::fromUtf8("Копировать всё в буфер"));
+TEST_F(LanguageTest, pictureButtonsAreNamedByTheirHints) {
+    int named = 0;
     for (const QToolButton* button : MainForm->findChildren<QToolButton*>())
         if (button->toolButtonStyle() == Qt::ToolButtonIconOnly && !button->toolTip().isEmpty()) {
             EXPECT_EQ(button->accessibleName(), button->toolTip())
                 << button->objectName().toStdString();
+            ++named;
         }
+    EXPECT_EQ(named, 8); // every picture button of the toolbar
 }
 
 TEST_F(LanguageTest, qtsOwnTextsFollowTheInterface) {
