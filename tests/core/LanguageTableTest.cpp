@@ -101,6 +101,16 @@ TEST(LanguageTable, builtTextsAreThoseTheMenusAndToolbarAreBuiltWith) {
     }
 }
 
+TEST(LanguageTable, aSubsystemsOwnTextIsRussianUntilEnglishIsShown) {
+    struct Text {
+        std::string_view russian = "Да";
+        std::string_view english = "Yes";
+    } text;
+    EXPECT_EQ(inLanguage(text, std::nullopt), "Да");
+    EXPECT_EQ(inLanguage(text, Language::Russian), "Да");
+    EXPECT_EQ(inLanguage(text, Language::English), "Yes");
+}
+
 // Records what the commands set, in order.
 class Record final : public LanguageTextSink {
 public:

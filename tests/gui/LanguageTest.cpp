@@ -161,11 +161,14 @@ TEST_F(LanguageTest, theWindowsStillToComeAreTheOnlyOnesMissing) {
 
 TEST_F(LanguageTest, everyRowFindsOneControlShowingItsBuiltTextThenEachCommandsText) {
     expectEveryRow(std::nullopt);
+    EXPECT_EQ(shownLanguage(), std::nullopt);
     click("N36");
     expectEveryRow(Language::English);
+    EXPECT_EQ(shownLanguage(), Language::English);
     EXPECT_EQ(settings(), "[Language]\r\nInstalled=English\r\n");
     click("N35");
     expectEveryRow(Language::Russian);
+    EXPECT_EQ(shownLanguage(), Language::Russian);
     EXPECT_EQ(settings(), "[Language]\r\nInstalled=Russian\r\n");
     click("N36");
     expectEveryRow(Language::English);

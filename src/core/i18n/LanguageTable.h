@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -31,6 +32,14 @@ struct LanguageRow {
     }
     std::string_view builtText() const { return built.empty() ? russian : built; }
 };
+
+// A subsystem's own text that is no control's caption (a message, a title of
+// a dialog it opens), with `russian` and `english` members: the one to show
+// now. As built, the interface is Russian.
+template <typename Text>
+std::string_view inLanguage(const Text& text, std::optional<Language> shown) {
+    return shown == Language::English ? text.english : text.russian;
+}
 
 // A run of rows the commands apply together, in row order.
 struct LanguageTable {

@@ -2,6 +2,7 @@
 
 #include "core/i18n/LanguageCommands.h"
 #include "core/ui/CommandIds.h"
+#include "gui/app/Windows.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/i18n/LanguageApplier.h"
 #include "gui/i18n/QtTranslation.h"
@@ -34,6 +35,10 @@ bool InterfaceLanguage::run(Language language) {
     shown_ = language;
     emit languageShown(language);
     return true;
+}
+
+std::optional<Language> shownLanguage() {
+    return MainForm ? MainForm->language().shown() : std::nullopt;
 }
 
 } // namespace quolan

@@ -37,4 +37,7 @@ private:
     std::optional<Language> shown_;
 };
 
+// The language the program's interface shows now (Russian as built).
+std::optional<Language> shownLanguage();
+
 } // namespace quolan
