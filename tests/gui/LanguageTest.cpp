@@ -6,6 +6,9 @@
 #include "gui/i18n/LanguageApplier.h"
 #include "gui/i18n/LanguageChoice.h"
 #include "gui/i18n/TLanFrm.h"
+#include "gui/info/AnimatedChain.h"
+#include "gui/info/TAbout.h"
+#include "gui/info/TCredits.h"
 #include "gui/shell/SettingsPath.h"
 #include "gui/ui/QtText.h"
 #include "support/GuiTestSupport.h"
@@ -44,7 +47,7 @@ using testing::settle;
 
 // Windows of the language table that this build does not have yet; their rows
 // are left out of the checks below until the windows exist.
-const std::set<std::string_view> kWindowsNotYetBuilt = {"About", "HistoryFrm", "HelpFrm"};
+const std::set<std::string_view> kWindowsNotYetBuilt = {};
 
 bool checkable(const LanguageRow& row) {
     return !kWindowsNotYetBuilt.contains(row.window);
@@ -433,7 +436,24 @@ QStringList misfits() {
     return found;
 }
 
+// The about window keeps its title lines out of sight until its opening
+// animation brings them in; play it to its end.
+void openAboutAtRest() {
+    About->open();
+    AnimatedChain& animation = About->animation();
+    for (int tick = 0; tick < 100000; ++tick) {
+        std::size_t running = animation.chain().size();
+        for (std::size_t i = 0; i < animation.chain().size(); ++i)
+            if (animation.timer(i).isActive())
+                running = i;
+        if (running == animation.chain().size())
+            break;
+        animation.chain().tick(running);
+    }
+}
+
 TEST_F(LanguageTest, everyTextFitsItsControlInBothLanguages) {
+    openAboutAtRest(); // and open while the language changes
     EXPECT_EQ(misfits().join(u'\n').toStdString(), "");
     click("N36");
     EXPECT_EQ(misfits().join(u'\n').toStdString(), "");

@@ -3,6 +3,7 @@
 #include "gui/app/Windows.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/i18n/TLanFrm.h"
+#include "gui/info/InfoWindows.h"
 #include "gui/shell/SettingsPath.h"
 #include "gui/shell/TCreateNewFrm.h"
 #include "gui/shell/TExitFrm2.h"
@@ -21,16 +22,20 @@ const WindowFactory kFactories[] = {
     {"SizeFrm", createTagWindow<TSizeFrm, SizeFrm>, forgetTagWindow<TSizeFrm, SizeFrm>},
     {"ImageFrm", createTagWindow<TImageFrm, ImageFrm>, forgetTagWindow<TImageFrm, ImageFrm>},
     {"FontFrm", createTagWindow<TFontFrm, FontFrm>, forgetTagWindow<TFontFrm, FontFrm>},
+    {"About", createAbout, [] { About = nullptr; }},
     {"ExitFrm2", []() -> QWidget* { return ExitFrm2 = new TExitFrm2; }, [] { ExitFrm2 = nullptr; }},
     {"EmailFrm", createTagWindow<TEmailFrm, EmailFrm>, forgetTagWindow<TEmailFrm, EmailFrm>},
     {"LanFrm", []() -> QWidget* { return LanFrm = new TLanFrm(*MainForm); },
      [] { LanFrm = nullptr; }},
+    {"Credits", createCredits, [] { Credits = nullptr; }},
     {"FocusFrm", createTagWindow<TFocusFrm, FocusFrm>, forgetTagWindow<TFocusFrm, FocusFrm>},
     {"SAfrm", createTagWindow<TSAfrm, SAfrm>, forgetTagWindow<TSAfrm, SAfrm>},
     {"CreateNewFrm", []() -> QWidget* { return CreateNewFrm = new TCreateNewFrm; },
      [] { CreateNewFrm = nullptr; }},
+    {"HistoryFrm", createHistoryFrm, [] { HistoryFrm = nullptr; }},
     {"SmileFRM", []() -> QWidget* { return SmileFRM = createSmileFRM(*MainForm); },
      [] { SmileFRM = nullptr; }},
+    {"HelpFrm", createHelpFrm, [] { HelpFrm = nullptr; }},
 };
 } // namespace
 

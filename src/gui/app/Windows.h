@@ -17,6 +17,10 @@ class TFocusFrm;
 class TSAfrm;
 class TCreateNewFrm;
 class TSmileFRM;
+class TAbout;
+class TCredits;
+class THistoryFrm;
+class THelpFrm;
 
 inline TMainForm* MainForm = nullptr;
 inline TUrlCreate* UrlCreate = nullptr;
@@ -31,5 +35,9 @@ inline TFocusFrm* FocusFrm = nullptr;
 inline TSAfrm* SAfrm = nullptr;
 inline TCreateNewFrm* CreateNewFrm = nullptr;
 inline TSmileFRM* SmileFRM = nullptr;
+inline TAbout* About = nullptr;
+inline TCredits* Credits = nullptr;
+inline THistoryFrm* HistoryFrm = nullptr;
+inline THelpFrm* HelpFrm = nullptr;
 
 } // namespace quolan

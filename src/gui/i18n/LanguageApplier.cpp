@@ -45,6 +45,14 @@ void dropMenuOpeners(QList<QObject*>& found) {
             openers.push_back(menu->menuAction());
     found.removeIf([&](QObject* object) { return openers.contains(object); });
 }
+void setLabelText(QLabel& label, const QString& text) {
+    label.setText(text);
+    // A one-line label placed by hand was sized for its built text; like
+    // the labels of the original it fits itself to the new one.
+    const QWidget* parent = label.parentWidget();
+    if (!label.wordWrap() && !label.isWindow() && !(parent && parent->layout()))
+        label.resize(label.sizeHint());
+}
 } // namespace
 
 QWidget* programWindow(std::string_view window) {
@@ -122,7 +130,7 @@ void LanguageApplier::setText(const LanguageRow& row, std::string_view utf8) {
     else if (auto* button = qobject_cast<QAbstractButton*>(object))
         button->setText(text);
     else if (auto* label = qobject_cast<QLabel*>(object))
-        label->setText(text);
+        setLabelText(*label, text);
     else if (auto* box = qobject_cast<QGroupBox*>(object))
         box->setTitle(text);
     else if (auto* memo = qobject_cast<QPlainTextEdit*>(object))

@@ -1,0 +1,53 @@
+#include "InfoWindows.h"
+
+#include "core/ui/CommandIds.h"
+#include "gui/app/Windows.h"
+#include "gui/editor/TMainForm.h"
+#include "gui/info/TAbout.h"
+#include "gui/info/TCredits.h"
+#include "gui/info/THelpFrm.h"
+#include "gui/info/THistoryFrm.h"
+
+#include <QAction>
+
+namespace quolan {
+
+// The commands go through the references, so they do nothing once the
+// window is gone.
+
+QWidget* createAbout() {
+    About = new TAbout(*MainForm);
+    // The main menu's N18 and the tray menu's N39 run the same opener.
+    MainForm->commands().add(cmd::About, [] {
+        if (About)
+            About->open();
+    });
+    return About;
+}
+
+QWidget* createCredits() {
+    Credits = new TCredits;
+    if (About)
+        About->setCredits(Credits);
+    return Credits;
+}
+
+QWidget* createHistoryFrm() {
+    HistoryFrm = new THistoryFrm(MainForm->findChild<QAction*>(QStringLiteral("N70")));
+    MainForm->commands().add(cmd::History, [] {
+        if (HistoryFrm)
+            HistoryFrm->open();
+    });
+    return HistoryFrm;
+}
+
+QWidget* createHelpFrm() {
+    HelpFrm = new THelpFrm;
+    MainForm->commands().add(cmd::Help, [] {
+        if (HelpFrm)
+            HelpFrm->open(MainForm);
+    });
+    return HelpFrm;
+}
+
+} // namespace quolan
