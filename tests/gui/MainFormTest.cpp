@@ -69,9 +69,13 @@ TEST_F(MainForm, isBuiltWithItsCaptionCounterAndPages) {
 }
 
 TEST_F(MainForm, everyDeclaredControlExistsUnderItsName) {
-    for (const MenuTable table : {mainMenu(), memoPopup(), popupMenu1(), popupMenu2()})
+    for (const MenuTable table : {mainMenu(), memoPopup(), popupMenu2()})
         for (const MenuEntry& entry : table)
             EXPECT_NE(form->findChild<QObject*>(ui(entry.name)), nullptr) << entry.name;
+    // The tray's menu belongs to no window, so that a disabled one cannot block it.
+    for (const MenuEntry& entry : popupMenu1())
+        EXPECT_NE(form->popupMenu("PopupMenu1").findChild<QObject*>(ui(entry.name)), nullptr)
+            << entry.name;
     for (const ToolbarEntry& entry : mainToolbar()) {
         if (entry.isSeparator())
             continue;

@@ -17,6 +17,10 @@ inline constexpr SettingKey Width{"Size", "Width"};
 inline constexpr SettingKey Height{"Size", "Height"};
 inline constexpr SettingKey FontName{"Font", "Name"};
 inline constexpr SettingKey Language{"Language", "Installed"};
+// The picture of the notification-area icon, when the player chose one.
+inline constexpr SettingKey TrayIcon{"ICos", "TreyIco"};
+// The forum's site for the quick links, when it has moved.
+inline constexpr SettingKey LinksHost{"Links", "Host"};
 } // namespace setting
 
 // Values of "Language"/"Installed", compared exactly.

@@ -7,6 +7,7 @@
 #include "gui/shell/SettingsPath.h"
 #include "gui/shell/TCreateNewFrm.h"
 #include "gui/shell/TExitFrm2.h"
+#include "gui/shell/TOptions.h"
 #include "gui/tags/TSmileFRM.h"
 #include "gui/tags/TagWindows.h"
 
@@ -36,6 +37,9 @@ const WindowFactory kFactories[] = {
     {"SmileFRM", []() -> QWidget* { return SmileFRM = createSmileFRM(*MainForm); },
      [] { SmileFRM = nullptr; }},
     {"HelpFrm", createHelpFrm, [] { HelpFrm = nullptr; }},
+    {"Options",
+     []() -> QWidget* { return Options = static_cast<TOptions*>(createOptions(*MainForm)); },
+     [] { Options = nullptr; }},
 };
 } // namespace
 

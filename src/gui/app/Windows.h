@@ -21,6 +21,7 @@ class TAbout;
 class TCredits;
 class THistoryFrm;
 class THelpFrm;
+class TOptions;
 
 inline TMainForm* MainForm = nullptr;
 inline TUrlCreate* UrlCreate = nullptr;
@@ -39,5 +40,6 @@ inline TAbout* About = nullptr;
 inline TCredits* Credits = nullptr;
 inline THistoryFrm* HistoryFrm = nullptr;
 inline THelpFrm* HelpFrm = nullptr;
+inline TOptions* Options = nullptr;
 
 } // namespace quolan

@@ -10,6 +10,7 @@
 #include "gui/i18n/InterfaceLanguage.h"
 #include "gui/pictures/Pictures.h"
 #include "gui/shell/MainFormFiles.h"
+#include "gui/shell/MainFormTray.h"
 #include "gui/ui/MenuBuilder.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/ShortcutKeys.h"
@@ -62,9 +63,11 @@ TMainForm::TMainForm(QWidget* parent, const QString& settingsPath)
     resize(kBuiltInGeometry.size());
 
     buildWindow();
+    tray_ = new MainFormTray(*this);
     buildMenus();
     files_ = std::make_unique<MainFormFiles>(*this, settingsPath);
     language_ = new InterfaceLanguage(*this);
+    tray_->loadStoredIcon(files_->settings());
     registerCommands();
 
     timer1_ = new QTimer(this);
@@ -75,10 +78,14 @@ TMainForm::TMainForm(QWidget* parent, const QString& settingsPath)
     timer2_ = new QTimer(this);
     timer2_->setObjectName(QStringLiteral("Timer2"));
     timer2_->setInterval(100);
+    connect(timer2_, &QTimer::timeout, tray_, &MainFormTray::Timer2Timer);
     timer2_->start();
 }
 
 TMainForm::~TMainForm() {
+    // TMainForm.FormDestroy: the icon leaves the notification area.
+    delete tray_;
+    tray_ = nullptr;
     // The editor widget mirrors editor_, a member that dies before the
     // widgets QWidget's destructor deletes; let it go first.
     delete memo_;
@@ -158,8 +165,9 @@ void TMainForm::buildMenus() {
     buildMenuBar(*bar, mainMenu(), keyBindings_, run);
     setMenuBar(bar);
 
-    const std::pair<const char*, MenuTable> popups[] = {
-        {"MemoPopup", memoPopup()}, {"PopupMenu1", popupMenu1()}, {"PopupMenu2", popupMenu2()}};
+    // PopupMenu1 is the tray's: no window owns it.
+    const std::pair<const char*, MenuTable> popups[] = {{"MemoPopup", memoPopup()},
+                                                        {"PopupMenu2", popupMenu2()}};
     for (const auto& [name, table] : popups) {
         auto* menu = new QMenu(this);
         menu->setObjectName(QString::fromLatin1(name));
@@ -183,9 +191,12 @@ void TMainForm::registerCommands() {
     commands_.add(cmd::Exit, [this] { close(); });
     files_->registerCommands(commands_);
     language_->registerCommands();
+    tray_->registerCommands(commands_, files_->settings());
 }
 
 QMenu& TMainForm::popupMenu(std::string_view name) const {
+    if (name == "PopupMenu1")
+        return tray_->menu();
     auto* menu = findChild<QMenu*>(ui(name), Qt::FindDirectChildrenOnly);
     Q_ASSERT(menu);
     return *menu;
@@ -203,6 +214,10 @@ void TMainForm::reportError(std::string_view message) {
 
 void TMainForm::MemoChange() {
     len_->setText(ui(kCounterPrefix) + QString::number(editor_.length()));
+}
+
+void TMainForm::IcoUseClick(const QString& path) {
+    tray_->IcoUseClick(path, files_->settings());
 }
 
 void TMainForm::N57Click() {

@@ -22,6 +22,7 @@ namespace quolan {
 
 class InterfaceLanguage;
 class MainFormFiles;
+class MainFormTray;
 class MemoEdit;
 class ShortcutKeys;
 
@@ -47,6 +48,8 @@ public:
     MainFormFiles& files() { return *files_; }
     // The interface language commands.
     InterfaceLanguage& language() const { return *language_; }
+    // The notification-area icon, its menu and the hidden taskbar button.
+    MainFormTray& tray() const { return *tray_; }
 
     void runCommand(std::string_view command);
     // Shows a failure to the user; tests may take the messages instead.
@@ -57,6 +60,8 @@ public:
     void N31Click(); // editor font
     void N57Click(); // word wrap follows the item's check mark
     void MemoChange();
+    // "Использовать" of the options window: the tray icon's picture.
+    void IcoUseClick(const QString& path);
 
 signals:
     // The first tick of Timer1, about a second after the window is shown.
@@ -77,6 +82,7 @@ private:
     EditorModel editor_;
     std::unique_ptr<MainFormFiles> files_;
     InterfaceLanguage* language_ = nullptr;
+    MainFormTray* tray_ = nullptr;
     CommandRegistry commands_;
     QtClipboard clipboard_;
     ReportError errorSink_;

@@ -1,5 +1,6 @@
 #include "LanguageApplier.h"
 
+#include "gui/editor/TMainForm.h"
 #include "gui/ui/MenuBuilder.h"
 #include "gui/ui/QtText.h"
 
@@ -85,6 +86,12 @@ QObject* LanguageApplier::find(std::string_view window, std::string_view control
         return top;
     QList<QObject*> found;
     collect(*top, ui(control), found);
+    // The tray's menu belongs to the main window but to no window's children.
+    if (auto* main = qobject_cast<TMainForm*>(top)) {
+        QMenu& trayMenu = main->popupMenu("PopupMenu1");
+        if (!top->isAncestorOf(&trayMenu))
+            collect(trayMenu, ui(control), found);
+    }
     dropMenuOpeners(found);
     if (found.size() != 1) {
         fault(row, QStringLiteral("%1 controls named %2").arg(found.size()).arg(ui(control)));

@@ -7,6 +7,7 @@
 #include "gui/editor/MemoEdit.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/i18n/TLanFrm.h"
+#include "gui/shell/MainFormTray.h"
 #include "gui/shell/OuterGeometry.h"
 #include "gui/shell/TCreateNewFrm.h"
 #include "gui/shell/TExitFrm2.h"
@@ -61,6 +62,10 @@ void MainFormFiles::Timer1Timer() {
 void MainFormFiles::showLanguageChooser() {
     if (LanFrm)
         LanFrm->ask();
+}
+
+void MainFormFiles::hideTaskbarButton() {
+    form_.tray().hideTaskbarButton();
 }
 
 void MainFormFiles::FormCloseQuery() {

@@ -44,8 +44,7 @@ public:
 private:
     void Timer1Timer();
     void showLanguageChooser();
-    // The taskbar button is hidden by the tray icon's part of the program.
-    void hideTaskbarButton() {}
+    void hideTaskbarButton();
 
     std::optional<std::string> chooseOpenName(const std::string& current) override;
     std::optional<std::string> chooseSaveName(const std::string& current) override;

@@ -8,6 +8,8 @@
 namespace quolan {
 
 namespace {
+constexpr char kShelvedProperty[] = "quolanShelved";
+
 // Enables the main window whenever the watched dialog is hidden.
 class EnableOnHide final : public QObject {
 public:
@@ -16,7 +18,9 @@ public:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Hide && main_) {
+        if (event->type() == QEvent::Show) // shown again, however: closing it counts again
+            watched->setProperty(kShelvedProperty, false);
+        if (event->type() == QEvent::Hide && main_ && !watched->property(kShelvedProperty).toBool()) {
             main_->setEnabled(true);
             // Back to the main window, so that its keys work at once.
             if (main_->isVisible())
@@ -52,6 +56,16 @@ void showWhileMainDisabled(QWidget& dialog, QWidget& mainWindow) {
 
 void showBesideMain(QWidget& window, QWidget& mainWindow) {
     keepAbove(window, mainWindow);
+    window.show();
+}
+
+void shelveWindow(QWidget& window) {
+    window.setProperty(kShelvedProperty, true);
+    window.hide();
+}
+
+void unshelveWindow(QWidget& window) {
+    window.setProperty(kShelvedProperty, false);
     window.show();
 }
 
