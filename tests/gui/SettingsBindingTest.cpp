@@ -1,6 +1,6 @@
 #include "core/settings/IniStore.h"
-#include "core/ui/CommandIds.h"
 #include "gui/editor/MemoEdit.h"
+#include "gui/i18n/InterfaceLanguage.h"
 #include "support/FilesFixture.h"
 #include "support/GuiTestSupport.h"
 #include "support/ModalScript.h"
@@ -141,8 +141,9 @@ TEST_P(FirstTick, runsTheLanguageCommandOfTheStoredValueOnly) {
                                      : std::string("[Size]\r\n"));
     int russian = 0;
     int english = 0;
-    f.form->commands().add(cmd::LanguageRussian, [&] { ++russian; });
-    f.form->commands().add(cmd::LanguageEnglish, [&] { ++english; });
+    QObject::connect(
+        &f.form->language(), &InterfaceLanguage::languageShown,
+        [&](Language language) { ++(language == Language::Russian ? russian : english); });
     emit f.form->firstTick();
     EXPECT_EQ(russian, GetParam().russian);
     EXPECT_EQ(english, GetParam().english);
@@ -162,7 +163,8 @@ TEST(FirstTick, theRealTimerTicksOnceAboutASecondAfterStart) {
     auto& timer = testing::child<QTimer>(*f.form, "Timer1");
     timer.start(); // the fixture stopped it
     int english = 0;
-    f.form->commands().add(cmd::LanguageEnglish, [&] { ++english; });
+    QObject::connect(&f.form->language(), &InterfaceLanguage::languageShown,
+                     [&](Language language) { english += language == Language::English; });
     QTest::qWait(1400);
     EXPECT_EQ(english, 1);
     EXPECT_FALSE(timer.isActive());

@@ -1,6 +1,7 @@
 #include "ProgramWindows.h"
 
 #include "gui/app/WindowFactories.h"
+#include "gui/i18n/QtTranslation.h"
 #include "gui/ui/QtText.h"
 
 #include <QWidget>
@@ -10,6 +11,8 @@
 namespace quolan {
 
 void ProgramWindows::create(StartupProgress& progress) {
+    // The interface is built Russian, and so are Qt's own dialogs.
+    useQtTranslation(Language::Russian);
     const auto factories = windowFactories();
     runStartup(
         startupRows(),

@@ -2,6 +2,7 @@
 
 #include "gui/app/Windows.h"
 #include "gui/editor/TMainForm.h"
+#include "gui/i18n/TLanFrm.h"
 #include "gui/info/InfoWindows.h"
 #include "gui/shell/SettingsPath.h"
 #include "gui/shell/TCreateNewFrm.h"
@@ -25,6 +26,8 @@ const WindowFactory kFactories[] = {
     {"About", createAbout, [] { About = nullptr; }},
     {"ExitFrm2", []() -> QWidget* { return ExitFrm2 = new TExitFrm2; }, [] { ExitFrm2 = nullptr; }},
     {"EmailFrm", createTagWindow<TEmailFrm, EmailFrm>, forgetTagWindow<TEmailFrm, EmailFrm>},
+    {"LanFrm", []() -> QWidget* { return LanFrm = new TLanFrm(*MainForm); },
+     [] { LanFrm = nullptr; }},
     {"Credits", createCredits, [] { Credits = nullptr; }},
     {"FocusFrm", createTagWindow<TFocusFrm, FocusFrm>, forgetTagWindow<TFocusFrm, FocusFrm>},
     {"SAfrm", createTagWindow<TSAfrm, SAfrm>, forgetTagWindow<TSAfrm, SAfrm>},

@@ -8,6 +8,7 @@
 #include "core/ui/ToolbarTable.h"
 #include "gui/editor/AltKeys.h"
 #include "gui/editor/MemoEdit.h"
+#include "gui/i18n/InterfaceLanguage.h"
 #include "gui/pictures/Pictures.h"
 #include "gui/preview/TPreviewFrm.h"
 #include "gui/shell/MainFormFiles.h"
@@ -68,6 +69,7 @@ TMainForm::TMainForm(QWidget* parent, const QString& settingsPath)
     tray_ = new MainFormTray(*this);
     buildMenus();
     files_ = std::make_unique<MainFormFiles>(*this, settingsPath);
+    language_ = new InterfaceLanguage(*this);
     tray_->loadStoredIcon(files_->settings());
     registerCommands();
 
@@ -197,6 +199,7 @@ void TMainForm::registerCommands() {
     commands_.add(cmd::LinksMenu, [this] { popUpAtCursor(popupMenu("PopupMenu1")); });
     commands_.add(cmd::Exit, [this] { close(); });
     files_->registerCommands(commands_);
+    language_->registerCommands();
     tray_->registerCommands(commands_, files_->settings());
 }
 

@@ -20,6 +20,7 @@ class QTimer;
 
 namespace quolan {
 
+class InterfaceLanguage;
 class MainFormFiles;
 class MainFormTray;
 class MemoEdit;
@@ -48,6 +49,8 @@ public:
     MainFormFiles& files() { return *files_; }
     // The preview window, once the preview command has opened it.
     TPreviewFrm* previewWindow() const { return preview_.get(); }
+    // The interface language commands.
+    InterfaceLanguage& language() const { return *language_; }
     // The notification-area icon, its menu and the hidden taskbar button.
     MainFormTray& tray() const { return *tray_; }
 
@@ -81,6 +84,7 @@ private:
 
     EditorModel editor_;
     std::unique_ptr<MainFormFiles> files_;
+    InterfaceLanguage* language_ = nullptr;
     MainFormTray* tray_ = nullptr;
     CommandRegistry commands_;
     QtClipboard clipboard_;

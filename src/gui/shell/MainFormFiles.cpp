@@ -7,6 +7,7 @@
 #include "gui/editor/MemoEdit.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/shell/FileDrops.h"
+#include "gui/i18n/TLanFrm.h"
 #include "gui/shell/MainFormTray.h"
 #include "gui/shell/OuterGeometry.h"
 #include "gui/shell/OutsideFileQuestions.h"
@@ -60,6 +61,11 @@ void MainFormFiles::Timer1Timer() {
                      [this](cmd::Id command) { form_.runCommand(command); },
                      [this](const std::string& name) { setEditorFontName(displayText(name)); },
                  });
+}
+
+void MainFormFiles::showLanguageChooser() {
+    if (LanFrm)
+        LanFrm->ask();
 }
 
 void MainFormFiles::hideTaskbarButton() {

@@ -49,8 +49,7 @@ public:
 
 private:
     void Timer1Timer();
-    // The first-run language chooser comes with the interface languages.
-    void showLanguageChooser() {}
+    void showLanguageChooser();
     void hideTaskbarButton();
 
     std::optional<std::string> chooseOpenName(const std::string& current) override;

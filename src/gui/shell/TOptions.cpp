@@ -3,6 +3,7 @@
 #include "core/shell/ShellTexts.h"
 #include "core/ui/CommandIds.h"
 #include "gui/editor/TMainForm.h"
+#include "gui/i18n/LanguageChoice.h"
 #include "gui/shell/MainFormTray.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SecondaryWindows.h"
@@ -76,7 +77,9 @@ void TOptions::Button2Click() {
 
 QWidget* createOptions(TMainForm& mainForm) {
     auto* window = new TOptions(mainForm);
-    mainForm.commands().add(cmd::Options, [window, &mainForm] { showBesideMain(*window, mainForm); });
+    bindLanguageChoice(*window, mainForm);
+    mainForm.commands().add(cmd::Options,
+                            [window, &mainForm] { showBesideMain(*window, mainForm); });
     return window;
 }
 

@@ -39,7 +39,8 @@ TColorFrm::TColorFrm(TMainForm& mainForm)
     memo1_->setFixedSize(kListWidth, kSampleHeight);
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The commands make the sample one line, wider than the box.
+    memo1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QFont sampleFont(QStringLiteral("Courier New"));
     sampleFont.setPixelSize(13);
     memo1_->setFont(sampleFont);

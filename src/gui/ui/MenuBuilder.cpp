@@ -71,6 +71,14 @@ void setMenuCaption(QAction& action, const QString& caption) {
     action.setText(keyText.isEmpty() ? caption : caption + QLatin1Char('\t') + keyText);
 }
 
+QString menuCaption(const QAction& action) {
+    const QString keyText = action.property(kKeyTextProperty).toString();
+    const QString text = action.text();
+    if (keyText.isEmpty() || !text.endsWith(QLatin1Char('\t') + keyText))
+        return text;
+    return text.left(text.size() - keyText.size() - 1);
+}
+
 void buildMenuBar(QMenuBar& bar, MenuTable table, const std::vector<ShortcutBinding>& keys,
                   const RunCommand& run) {
     std::size_t index = 0;

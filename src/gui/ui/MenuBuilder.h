@@ -28,5 +28,7 @@ void buildPopupMenu(QMenu& menu, MenuTable table, const RunCommand& run);
 
 // Sets an item's caption and keeps the key it shows.
 void setMenuCaption(QAction& action, const QString& caption);
+// The caption an item shows, without its key.
+QString menuCaption(const QAction& action);
 
 } // namespace quolan

@@ -49,6 +49,8 @@ void buildToolbar(QWidget& bar, std::span<const ToolbarEntry> entries, const Run
             button->setIcon(toolbarPicture(entry.text));
             button->setIconSize(QSize(16, 16));
             button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+            // A picture says nothing to a screen reader; the hint does.
+            button->setAccessibleName(ui(entry.hint));
         } else {
             button->setText(ui(entry.text));
             button->setFont(faceFont(entry, button->font()));

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace quolan {
+
+// The two interface languages the commands switch between.
+enum class Language { Russian, English };
+
+// One element of the interface and its texts. The element is a window's
+// caption (empty `control`) or a control of that window, named by object
+// name; main-window elements name the window "MainForm". Texts are UTF-8, "&"
+// marking the mnemonic where a caption has one.
+struct LanguageRow {
+    std::string_view window;
+    std::string_view control;
+    std::string_view english;
+    std::string_view russian;
+    // The text the element is built with, where it differs from `russian`.
+    std::string_view built{};
+    // A caption copy: the element takes the caption this main-menu item holds
+    // at that moment; `english` and `russian` are then empty.
+    std::string_view copyOf{};
+
+    bool isCaptionCopy() const { return !copyOf.empty(); }
+    bool isWindowCaption() const { return control.empty(); }
+    std::string_view text(Language language) const {
+        return language == Language::English ? english : russian;
+    }
+    std::string_view builtText() const { return built.empty() ? russian : built; }
+};
+
+// A subsystem's own text that is no control's caption (a message, a title of
+// a dialog it opens), with `russian` and `english` members: the one to show
+// now. As built, the interface is Russian.
+template <typename Text>
+std::string_view inLanguage(const Text& text, std::optional<Language> shown) {
+    return shown == Language::English ? text.english : text.russian;
+}
+
+// A run of rows the commands apply together, in row order.
+struct LanguageTable {
+    std::string_view title;
+    std::span<const LanguageRow> rows;
+};
+
+inline constexpr std::string_view kMainWindowName = "MainForm";
+
+// Every table in the order the commands apply them: the six of the
+// interface first, then the extra tables of the subsystems.
+std::span<const LanguageTable> languageTables();
+// How many of them are the interface's own; the extra ones follow.
+std::size_t interfaceTableCount();
+
+// How an element is spoken of: "N4", "About.Label1", "About" (its caption).
+std::string elementName(const LanguageRow& row);
+
+} // namespace quolan
