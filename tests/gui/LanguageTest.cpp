@@ -9,6 +9,7 @@
 #include "gui/info/AnimatedChain.h"
 #include "gui/info/TAbout.h"
 #include "gui/info/TCredits.h"
+#include "gui/preview/TPreviewFrm.h"
 #include "gui/shell/SettingsPath.h"
 #include "gui/shell/TOptions.h"
 #include "gui/ui/QtText.h"
@@ -23,6 +24,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -327,6 +329,30 @@ TEST_F(LanguageTest, nothingOutsideTheTableChanges) {
               QString::fromUtf8("Выделить текст"));
     EXPECT_EQ(child<QAction>(*MainForm, "N36").text(), QStringLiteral("English"));
     EXPECT_TRUE(child<QAction>(*MainForm, "N57").isChecked());
+}
+
+TEST_F(LanguageTest, thePreviewSpeaksTheShownLanguageMadeBeforeOrAfterTheSwitch) {
+    MainForm->editor().setText("[b]open");
+    click("N36");
+    EXPECT_TRUE(child<QAction>(*MainForm, "Preview1").text().startsWith(QStringLiteral("Post preview\t")));
+    MainForm->runCommand(cmd::Preview);
+    settle();
+    TPreviewFrm* preview = MainForm->previewWindow();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->windowTitle(), QStringLiteral("Preview"));
+    const auto& findings = child<QListWidget>(*preview, "TagFindings");
+    ASSERT_GE(findings.count(), 1);
+    EXPECT_TRUE(findings.item(0)->text().contains(QStringLiteral("never closed")));
+
+    click("N35");
+    EXPECT_TRUE(child<QAction>(*MainForm, "Preview1")
+                    .text()
+                    .startsWith(QString::fromUtf8("Предпросмотр поста\t")));
+    MainForm->runCommand(cmd::Preview); // shown already: shows the post anew
+    settle();
+    EXPECT_EQ(preview->windowTitle(), QString::fromUtf8("Предпросмотр"));
+    EXPECT_TRUE(findings.item(0)->text().contains(QString::fromUtf8("не закрыт")));
+    preview->close();
 }
 
 TEST_F(LanguageTest, pictureButtonsAreNamedByTheirHints) {

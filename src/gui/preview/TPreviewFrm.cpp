@@ -4,6 +4,7 @@
 #include "core/tags/SmileyTable.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/editor/TMainForm.h"
+#include "gui/i18n/InterfaceLanguage.h"
 #include "gui/pictures/SmileyPictures.h"
 #include "gui/preview/PreviewLinks.h"
 #include "gui/ui/QtText.h"
@@ -26,8 +27,15 @@ namespace quolan {
 namespace {
 using preview::Text;
 
+preview::Language previewLanguage() {
+    return shownLanguage() == Language::English ? preview::Language::English
+                                                : preview::Language::Russian;
+}
+
+// In the language the interface shows now: the window is relabelled at every
+// showing and refresh, as it may be made after a switch or live across one.
 QString label(Text id) {
-    return ui(preview::text(id));
+    return ui(preview::text(id, previewLanguage()));
 }
 
 // A browser that draws smileys with the palette's pictures and fetches
@@ -68,7 +76,6 @@ QString withNumbers(QString text, std::initializer_list<std::size_t> numbers) {
 TPreviewFrm::TPreviewFrm(EditorModel& editor, SelectInEditor select)
     : QWidget(nullptr, Qt::Window), editor_(editor), select_(std::move(select)) {
     setObjectName(QStringLiteral("PreviewFrm"));
-    setWindowTitle(label(Text::WindowCaption));
     resize(560, 620);
 
     auto* column = new QVBoxLayout(this);
@@ -77,7 +84,7 @@ TPreviewFrm::TPreviewFrm(EditorModel& editor, SelectInEditor select)
             [](const QUrl& url) { openPreviewLink(url); });
     column->addWidget(browser_, 3);
 
-    auto* findingsLabel = new QLabel(label(Text::FindingsLabel), this);
+    auto* findingsLabel = new QLabel(this);
     findingsLabel->setObjectName(QStringLiteral("FindingsLabel"));
     column->addWidget(findingsLabel);
     findings_ = new QListWidget(this);
@@ -89,9 +96,7 @@ TPreviewFrm::TPreviewFrm(EditorModel& editor, SelectInEditor select)
     counts_ = new QLabel(this);
     counts_->setObjectName(QStringLiteral("PreviewCounts"));
     column->addWidget(counts_);
-    auto* note = new QLabel(
-        label(Text::UpdatesOnF5).replace(QStringLiteral("%1"), QString::number(kLiveLimit / 1024)),
-        this);
+    auto* note = new QLabel(this);
     note->setObjectName(QStringLiteral("PreviewNote"));
     note->setWordWrap(true);
     note->setEnabled(false); // a quiet reminder
@@ -110,6 +115,15 @@ TPreviewFrm::TPreviewFrm(EditorModel& editor, SelectInEditor select)
     addAction(again);
 
     connection_ = editor_.changed.connect([this](const TextChange&) { editorChanged(); });
+    relabel();
+}
+
+void TPreviewFrm::relabel() {
+    setWindowTitle(label(Text::WindowCaption));
+    findChild<QLabel*>(QStringLiteral("FindingsLabel"))->setText(label(Text::FindingsLabel));
+    findChild<QLabel*>(QStringLiteral("PreviewNote"))
+        ->setText(label(Text::UpdatesOnF5).replace(QStringLiteral("%1"),
+                                                   QString::number(kLiveLimit / 1024)));
 }
 
 TPreviewFrm::~TPreviewFrm() {
@@ -138,6 +152,7 @@ void TPreviewFrm::changeEvent(QEvent* event) {
 
 void TPreviewFrm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    relabel();
     if (stale_ && follows())
         refresh();
 }
@@ -150,7 +165,9 @@ void TPreviewFrm::hideEvent(QHideEvent* event) {
 void TPreviewFrm::refresh() {
     pause_->stop();
     stale_ = false;
+    relabel();
     preview::PreviewOptions options;
+    options.language = previewLanguage();
     options.basePixelSize = std::max(1, QFontInfo(browser_->font()).pixelSize());
     const preview::PostPreview shown = preview::previewPost(editor_.textView(), options);
 
@@ -167,7 +184,7 @@ void TPreviewFrm::refresh() {
                 withNumbers(label(Text::MoreFindings), {shown.findings.size() - kListedFindings}));
             break;
         }
-        auto* item = new QListWidgetItem(toQString(preview::findingMessage(finding)), findings_);
+        auto* item = new QListWidgetItem(toQString(preview::findingMessage(finding, options.language)), findings_);
         item->setData(Qt::UserRole, QVariant::fromValue<qulonglong>(finding.start));
         item->setData(Qt::UserRole + 1, QVariant::fromValue<qulonglong>(finding.length));
     }

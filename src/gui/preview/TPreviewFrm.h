@@ -53,6 +53,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void relabel();
     // Shown, not minimized, and the post short enough to follow the typing.
     bool follows() const;
     void editorChanged();
