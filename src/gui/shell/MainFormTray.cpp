@@ -4,7 +4,9 @@
 #include "core/settings/IniStore.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/shell/ForumLinks.h"
+#include "core/i18n/LanguageTable.h"
 #include "core/shell/ShellTexts.h"
+#include "gui/i18n/InterfaceLanguage.h"
 #include "core/ui/CommandIds.h"
 #include "core/ui/CommandRegistry.h"
 #include "core/ui/MenuTables.h"
@@ -249,7 +251,7 @@ void MainFormTray::IcoUseClick(const QString& path, IniStore& settings) {
 }
 
 void MainFormTray::reportIconNotLoaded(const QString& path) {
-    const QString message = ui(shelltext::TrayIconNotLoaded.russian).arg(path);
+    const QString message = ui(inLanguage(shelltext::TrayIconNotLoaded, shownLanguage())).arg(path);
     form_.reportError(message.toStdString());
 }
 

@@ -1,5 +1,7 @@
 #include "OutsideFileQuestions.h"
 
+#include "core/i18n/LanguageTable.h"
+#include "gui/i18n/InterfaceLanguage.h"
 #include "gui/ui/QtText.h"
 
 #include <QFileInfo>
@@ -9,12 +11,10 @@
 namespace quolan {
 
 namespace {
-// The interface is Russian as built.
-constexpr TextLanguage kLanguage = TextLanguage::Russian;
 constexpr std::string_view kTitle = "Quolan";
 
 QString text(const LanguagePair& pair) {
-    return ui(pair.in(kLanguage));
+    return ui(inLanguage(pair, shownLanguage()));
 }
 
 ReplaceAnswer askBeforeReplacing(QWidget& parent, const std::string& path) {
