@@ -54,16 +54,23 @@ check() {
   export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
   ctest --preset check -j"$(nproc)"
   # Each target on a copy of its seeds, so that what it finds stays in the
-  # build folder.
+  # build folder; its log is shown only when it fails.
+  mkdir -p build-check/fuzz-corpus build-check/fuzz-crashes build-check/fuzz-logs
   for seeds in fuzz/corpus/*/; do
-    local target
+    local target log
     target=$(basename "$seeds")
+    log="build-check/fuzz-logs/$target.log"
     rm -rf "build-check/fuzz-corpus/$target"
-    mkdir -p build-check/fuzz-corpus build-check/fuzz-crashes
     cp -r "$seeds" "build-check/fuzz-corpus/$target"
     echo "Fuzzing $target for ${fuzz_seconds} s"
-    "build-check/fuzz/$target" -max_total_time="$fuzz_seconds" -print_final_stats=1 \
-      -artifact_prefix="build-check/fuzz-crashes/$target-" "build-check/fuzz-corpus/$target"
+    if ! "build-check/fuzz/$target" -max_total_time="$fuzz_seconds" \
+        -artifact_prefix="build-check/fuzz-crashes/$target-" \
+        "build-check/fuzz-corpus/$target" >"$log" 2>&1; then
+      tail -n 60 "$log"
+      echo "$target failed; replay it with build-check/fuzz/$target <the file named above>" >&2
+      return 1
+    fi
+    grep -m1 'DONE' "$log" || true
   done
 }
 
