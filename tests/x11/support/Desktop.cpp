@@ -22,6 +22,7 @@ bool settled(const std::function<bool()>& arrived) {
 } // namespace
 
 Desktop::Desktop() {
+    qputenv("XDG_STATE_HOME", stateFolder_.path().toUtf8());
     windowManager_ = fork();
     if (windowManager_ == 0) {
         execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
