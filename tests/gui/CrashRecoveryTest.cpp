@@ -8,6 +8,7 @@
 #include "support/GuiTestSupport.h"
 #include "support/ModalScript.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QLabel>
 #include <QProcess>
@@ -71,13 +72,19 @@ struct RecoveryFixture : testing::TempFolder {
         }
         return texts;
     }
-    void leaveCopy(const char* name, const RecoveryCopy& copy) const {
+    // A copy of a run that ended `age` seconds ago.
+    void leaveCopy(const char* name, const RecoveryCopy& copy, int age) const {
+        leaveBytes(name, encodeRecoveryCopy(copy), age);
+    }
+    void leaveBytes(const char* name, const std::string& bytes, int age = 0) const {
         QDir().mkpath(stateFolder());
         QFile file(stateFolder() + QLatin1Char('/') + QLatin1String(name) +
                    QLatin1String(QtRecoveryStore::kSuffix));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        const std::string bytes = encodeRecoveryCopy(copy);
         file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        file.flush();
+        file.setFileTime(QDateTime::currentDateTime().addSecs(age),
+                         QFileDevice::FileModificationTime);
     }
     Document& document() const { return form->files().document(); }
 
@@ -134,29 +141,40 @@ TEST(CrashRecovery, aKilledProgramsPostIsOfferedAndRestoredWhereItBelonged) {
     EXPECT_TRUE(f.entries().isEmpty()) << f.entries().join(u' ').toStdString();
 }
 
-TEST(RecoveryFrm, enterRestoresEscapeKeepsForLaterAndDiscardRemoves) {
+TEST(RecoveryFrm, offersTheNewestEscapeKeepsItDiscardRemovesItAndEnterRestoresTheNext) {
     RecoveryFixture f;
-    f.leaveCopy("post-1-a", {DocumentState::New, {}, {}, "left behind"});
+    f.leaveCopy("post-1-a", {DocumentState::New, {}, {}, "older post"}, -3600);
+    f.leaveCopy("post-2-b", {DocumentState::New, {}, {}, "newer post"}, -60);
+    f.leaveBytes("post-3-c", "QUOLAN-RECOVERY 1\nstate=New\nlength=99\n\ncut sh");
 
     f.open();
     TRecoveryFrm& offer = f.firstTick();
     ASSERT_TRUE(offer.isVisible());
     EXPECT_EQ(offer.windowTitle(), QString::fromUtf8("Несохранённая запись"));
+    EXPECT_TRUE(child<QLabel>(offer, "Label2").text().contains(QStringLiteral("newer post")));
     QTest::keyClick(&offer, Qt::Key_Escape);
     testing::settle();
     EXPECT_FALSE(offer.isVisible());
     EXPECT_TRUE(f.form->isEnabled());
     EXPECT_EQ(f.form->editor().length(), 0U);
-    // Kept, and no lock of this run holds it.
-    EXPECT_EQ(f.entries(), QStringList{QStringLiteral("post-1-a.recovery")});
+    // Everything stays, and no lock of this run holds it: the damaged copy
+    // is left for a person to look at.
+    const QStringList all{QStringLiteral("post-1-a.recovery"), QStringLiteral("post-2-b.recovery"),
+                          QStringLiteral("post-3-c.recovery")};
+    EXPECT_EQ(f.entries(), all);
 
     f.open(); // the next start asks again
     TRecoveryFrm& again = f.firstTick();
     ASSERT_TRUE(again.isVisible());
     child<QPushButton>(again, "Button2").click();
     testing::settle();
-    EXPECT_TRUE(f.entries().isEmpty());
-    EXPECT_EQ(f.form->editor().length(), 0U);
+    EXPECT_FALSE(QFile::exists(f.stateFolder() + QStringLiteral("/post-2-b.recovery")));
+    // The older one comes next.
+    ASSERT_TRUE(again.isVisible());
+    QTest::keyClick(&again, Qt::Key_Enter);
+    testing::settle();
+    EXPECT_EQ(f.form->editor().text(), "older post");
+    EXPECT_EQ(f.copies(), std::vector<std::string>{"older post"});
 }
 
 TEST(RecoveryOnClose, theExitQuestionsCloseBoxKeepsTheLatestTypingAndLeavingDropsIt) {
