@@ -177,6 +177,19 @@ TEST(RecoveryFrm, offersTheNewestEscapeKeepsItDiscardRemovesItAndEnterRestoresTh
     EXPECT_EQ(f.copies(), std::vector<std::string>{"older post"});
 }
 
+TEST(RecoveryFrm, waitsForTheLanguageChooserToLetTheMainWindowGo) {
+    RecoveryFixture f;
+    f.leaveCopy("post-1-a", {DocumentState::New, {}, {}, "left behind"}, -60);
+    f.open();
+    f.form->setEnabled(false); // as the first-run chooser holds it
+    TRecoveryFrm& offer = f.firstTick();
+    EXPECT_FALSE(offer.isVisible());
+    f.form->setEnabled(true);
+    testing::settle();
+    EXPECT_TRUE(offer.isVisible());
+    EXPECT_FALSE(f.form->isEnabled());
+}
+
 TEST(RecoveryOnClose, theExitQuestionsCloseBoxKeepsTheLatestTypingAndLeavingDropsIt) {
     RecoveryFixture f;
     f.open();

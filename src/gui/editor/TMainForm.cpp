@@ -73,6 +73,8 @@ TMainForm::TMainForm(QWidget* parent, const QString& settingsPath, const QString
     language_ = new InterfaceLanguage(*this);
     tray_->loadStoredIcon(files_->settings());
     registerCommands();
+    // After files_: the first tick applies the stored language before the
+    // recovery copies are offered in it.
     recovery_ = std::make_unique<MainFormRecovery>(*this, files_->document(), recoveryFolder);
 
     timer1_ = new QTimer(this);

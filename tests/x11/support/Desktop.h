@@ -12,7 +12,7 @@ namespace quolan::x11 {
 // A desktop for the real-window tests: the private X server of xvfb-run plus a
 // window manager, so that activation and focus behave as a player sees them.
 // Started before the application, stopped when the tests end. Its state
-// folder is a temporary one, never the user's.
+// folders are temporary ones, a fresh one for every test, never the user's.
 class Desktop {
 public:
     Desktop();
