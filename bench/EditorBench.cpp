@@ -156,6 +156,7 @@ void measureTypingWithPreview() {
 // encoding and writing the file run on a thread of their own.
 struct Keys {
     double median;
+    double p95;
     double slowest;
 };
 
@@ -175,7 +176,7 @@ Keys steadyTyping(TMainForm& form) {
         QTest::qWait(20);
     }
     std::sort(times.begin(), times.end());
-    return {times[times.size() / 2], times.back()};
+    return {times[times.size() / 2], times[times.size() * 95 / 100], times.back()};
 }
 
 void measureRecovery() {
@@ -229,7 +230,9 @@ void measureRecovery() {
         off = steadyTyping(form);
     }
     printRow("type one character, steady typing (median)", on.median, off.median, 1.2);
-    printRow("type one character, steady typing (slowest)", on.slowest, off.slowest, 1.5);
+    printRow("type one character, steady typing (95th percentile)", on.p95, off.p95, 1.2);
+    std::printf("%-58s %10.3f ms %10.3f ms\n", "type one character, steady typing (slowest)",
+                on.slowest, off.slowest);
 }
 
 int main(int argc, char* argv[]) {
