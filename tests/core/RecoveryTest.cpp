@@ -71,23 +71,24 @@ TEST(RecoveryCopyFile, aCutShortOrDamagedCopyIsNeverTakenForAPost) {
     for (std::size_t size = 0; size < whole.size(); ++size)
         EXPECT_EQ(decodeRecoveryCopy(whole.substr(0, size)).status, DecodedCopy::Status::Damaged)
             << size;
-    const auto damaged = [](std::string bytes) { return decodeRecoveryCopy(bytes).status; };
-    EXPECT_EQ(damaged(whole + "x"), DecodedCopy::Status::Damaged);
-    EXPECT_EQ(damaged("QUOLAN-RECOVERY 1\nstate=Lost\nlength=0\n\n"), DecodedCopy::Status::Damaged);
-    EXPECT_EQ(damaged("QUOLAN-RECOVERY 1\nstate=New\nlength=-1\n\n"), DecodedCopy::Status::Damaged);
-    EXPECT_EQ(damaged("QUOLAN-RECOVERY 1\nstate=New\nopen-name=a\\q\nlength=0\n\n"),
-              DecodedCopy::Status::Damaged);
-    EXPECT_EQ(damaged("QUOLAN-RECOVERY 1\nlength=1\n\nx"), DecodedCopy::Status::Damaged);
-    EXPECT_EQ(damaged("QUOLAN-RECOVERY x\n"), DecodedCopy::Status::Damaged);
-    EXPECT_EQ(damaged("some other file\n\nx"), DecodedCopy::Status::Damaged);
-    // Not UTF-8, and a character the post's code page cannot hold.
-    EXPECT_EQ(damaged("QUOLAN-RECOVERY 1\nstate=New\nlength=1\n\n\xC0"),
-              DecodedCopy::Status::Damaged);
-    EXPECT_EQ(damaged("QUOLAN-RECOVERY 1\nstate=New\nlength=3\n\n\xE4\xB8\x80"),
-              DecodedCopy::Status::Damaged);
+    const std::string damaged[] = {
+        whole + "x",
+        "QUOLAN-RECOVERY 1\nstate=Lost\nlength=0\n\n",
+        "QUOLAN-RECOVERY 1\nstate=New\nlength=-1\n\n",
+        "QUOLAN-RECOVERY 1\nstate=New\nopen-name=a\\q\nlength=0\n\n",
+        "QUOLAN-RECOVERY 1\nlength=1\n\nx",
+        "QUOLAN-RECOVERY x\n",
+        "some other file\n\nx",
+        // Not UTF-8, and a character the post's code page cannot hold.
+        "QUOLAN-RECOVERY 1\nstate=New\nlength=1\n\n\xC0",
+        "QUOLAN-RECOVERY 1\nstate=New\nlength=3\n\n\xE4\xB8\x80",
+    };
+    for (const std::string& bytes : damaged)
+        EXPECT_EQ(decodeRecoveryCopy(bytes).status, DecodedCopy::Status::Damaged) << bytes;
     // A later version's copy, and keys a later version added.
-    EXPECT_EQ(damaged("QUOLAN-RECOVERY 2\nwhatever"), DecodedCopy::Status::NewerVersion);
-    EXPECT_EQ(damaged("QUOLAN-RECOVERY 1\nstate=New\ncolour=red\nlength=1\n\nx"),
+    EXPECT_EQ(decodeRecoveryCopy("QUOLAN-RECOVERY 2\nwhatever").status,
+              DecodedCopy::Status::NewerVersion);
+    EXPECT_EQ(decodeRecoveryCopy("QUOLAN-RECOVERY 1\nstate=New\ncolour=red\nlength=1\n\nx").status,
               DecodedCopy::Status::Ok);
 }
 
