@@ -58,6 +58,9 @@ public:
     // the text was written. Leaves the modified flag as it was.
     bool saveAs();
 
+    // A post brought back from a recovery copy belongs to the file it had.
+    void restoreFile(DocumentState state, std::string openName, std::string saveName);
+
     // Closing asks only about unsaved text that is not empty.
     bool needsExitConfirmation() const;
 
