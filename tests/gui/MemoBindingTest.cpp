@@ -194,6 +194,22 @@ TEST_F(MemoBinding, typingOverASelectionIsUndoneAsOneReplacement) {
     EXPECT_TRUE(inSync(memo()));
 }
 
+TEST_F(MemoBinding, anInputMethodCommitBeforeEqualLettersIsUndoneWhereItWasMade) {
+    // Qt reports an input method's change over the whole line; the letters
+    // after the caret equal the committed ones.
+    model().setText("xab");
+    model().setSelection(1, 0);
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("ab"));
+    QApplication::sendEvent(&memo(), &commit);
+    QTest::keyClicks(&memo(), "c");
+    EXPECT_EQ(model().text(), "xabcab");
+    QTest::keyClick(&memo(), Qt::Key_Z, Qt::ControlModifier); // one run of typing
+    EXPECT_EQ(model().text(), "xab");
+    EXPECT_EQ(model().selectionStart(), 1u);
+    EXPECT_TRUE(inSync(memo()));
+}
+
 TEST_F(MemoBinding, ctrlCCopiesTheSelectionAsUnicode) {
     typeText(memo(), QString::fromUtf8("да"));
     QTest::keyClick(&memo(), Qt::Key_Return);

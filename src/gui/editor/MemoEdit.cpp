@@ -208,27 +208,34 @@ void MemoEdit::documentChanged(int position, int removed, int added) {
         return;
     }
 
+    // An edit made at the caret begins no later than the caret or selection
+    // stood and ends where the caret now stands, and typing over a selection
+    // replaces all of it. Only this places an edit among equal characters
+    // (Qt reports an input method's change over the whole line): undo must
+    // take back what the user did, and a letter typed over itself is still
+    // an edit.
     const std::size_t common = std::min(before.size(), afterView.size());
-    std::size_t prefix = 0;
-    while (prefix < common && before[prefix] == afterView[prefix])
-        ++prefix;
-    std::size_t suffix = 0;
-    while (suffix < common - prefix &&
-           before[before.size() - 1 - suffix] == afterView[afterView.size() - 1 - suffix])
-        ++suffix;
-    // Typing over a selection replaces all of it, even where the new text
-    // begins or ends like the old: undo must bring back the whole selection,
-    // and a letter typed over itself is still an edit.
+    std::size_t prefixLimit = common;
+    std::size_t suffixLimit = common;
     const std::size_t selectionFrom = breaks.toDisplay(model_.selectionStart());
     const std::size_t selectionTo =
         breaks.toDisplay(model_.selectionStart() + model_.selectionLength());
     const auto rangeFrom = static_cast<std::size_t>(position);
     const auto rangeTo = static_cast<std::size_t>(position + oldCount);
-    if (selectionFrom < selectionTo && rangeFrom <= selectionFrom && selectionTo <= rangeTo &&
-        !textCursor().hasSelection()) {
-        prefix = std::min(prefix, selectionFrom - rangeFrom);
-        suffix = std::min(suffix, rangeTo - selectionTo);
+    const QTextCursor cursor = textCursor();
+    const auto caret = static_cast<std::size_t>(cursor.position());
+    if (!cursor.hasSelection() && rangeFrom <= selectionFrom && selectionTo <= rangeTo &&
+        rangeFrom <= caret && caret <= rangeFrom + afterView.size()) {
+        prefixLimit = std::min(selectionFrom, caret) - rangeFrom;
+        suffixLimit = rangeFrom + afterView.size() - caret;
     }
+    std::size_t prefix = 0;
+    while (prefix < std::min(common, prefixLimit) && before[prefix] == afterView[prefix])
+        ++prefix;
+    std::size_t suffix = 0;
+    while (suffix < std::min(common - prefix, suffixLimit) &&
+           before[before.size() - 1 - suffix] == afterView[afterView.size() - 1 - suffix])
+        ++suffix;
     if (prefix + suffix == before.size() && prefix + suffix == afterView.size()) {
         takeSelectionFromView(); // nothing changed: a format change, or an equal text
         return;
