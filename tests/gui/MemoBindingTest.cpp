@@ -12,9 +12,14 @@
 #include <QLabel>
 #include <QTest>
 
+#include <cctype>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <random>
+#include <sstream>
+#include <string>
+#include <vector>
 
 namespace quolan {
 namespace {
@@ -267,7 +272,6 @@ TEST_F(MemoBinding, textWithNulAndEveryByteLoadsAndStaysWhole) {
     EXPECT_EQ(model().text(), all + "z");
 }
 
-// Random keys and commands: after every step the view equals the model.
 TEST_F(MemoBinding, aLongStretchWithoutBlanksBreaksAnywhereInsteadOfFreezing) {
     const std::string run(20000, 'x');
     model().loadText("short words " + run);
@@ -297,39 +301,291 @@ TEST_F(MemoBinding, aStretchGrownPastTheLimitByPastesOrTypingBreaksAnywhere) {
     EXPECT_TRUE(inSync(memo()));
 }
 
-TEST_F(MemoBinding, randomEditingKeepsViewAndModelIdentical) {
-    std::mt19937 random(42);
-    const Qt::Key moves[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
-                             Qt::Key_Down, Qt::Key_Home,  Qt::Key_End};
-    for (int step = 0; step < 400; ++step) {
-        switch (random() % 8) {
-        case 0:
-            QTest::keyClicks(&memo(), "ab");
-            break;
-        case 1:
-            typeText(memo(), QString::fromUtf8("ж"));
-            break;
-        case 2:
-            QTest::keyClick(&memo(), Qt::Key_Return);
-            break;
-        case 3:
-            QTest::keyClick(&memo(), Qt::Key_Backspace);
-            break;
-        case 4:
-            QTest::keyClick(&memo(), Qt::Key_Delete);
-            break;
-        case 5:
-            QTest::keyClick(&memo(), moves[random() % std::size(moves)],
-                            random() % 2 ? Qt::ShiftModifier : Qt::NoModifier);
-            break;
-        case 6:
-            form->runCommand(random() % 2 ? cmd::TagBold : cmd::TagQuote);
-            break;
-        case 7:
-            QTest::keyClick(&memo(), Qt::Key_Z, Qt::ControlModifier);
-            break;
+// The editor as its rules describe it, for the random editing test: the
+// post's bytes, a selection with anchor and caret, the modified flag and one
+// level of undo. Typing joins the open typing run when it goes on at its end;
+// a deletion joins the open deletion run when it touches it from the left
+// (backspace) or starts where it starts (delete); typing over a selection
+// takes all of it; an undo closes the run; a replacement of the selection
+// leaves nothing to undo.
+struct ReferenceEditor {
+    struct Unit {
+        bool typing = false; // else a deletion
+        std::size_t at = 0;
+        std::string out; // taken from the text
+        std::string in;  // put into it
+        bool open = true;
+    };
+    std::string text;
+    std::size_t anchor = 0;
+    std::size_t caret = 0;
+    bool modified = false;
+    std::optional<Unit> undo;
+
+    std::size_t from() const { return std::min(anchor, caret); }
+    std::size_t to() const { return std::max(anchor, caret); }
+    bool breakAt(std::size_t at) const {
+        return at + 1 < text.size() && text.compare(at, 2, "\r\n") == 0;
+    }
+    std::size_t before(std::size_t at) const {
+        return at >= 2 && breakAt(at - 2) ? at - 2 : at - 1;
+    }
+    std::size_t after(std::size_t at) const { return breakAt(at) ? at + 2 : at + 1; }
+    // Positions on screen, where a line break is one character.
+    int display(std::size_t at) const {
+        int breaks = 0;
+        for (std::size_t i = 0; i + 1 < at; ++i)
+            breaks += breakAt(i);
+        return static_cast<int>(at) - breaks;
+    }
+    std::size_t bytes(int shown) const {
+        std::size_t at = 0;
+        for (; shown > 0; --shown)
+            at = after(at);
+        return at;
+    }
+
+    void put(std::size_t at, std::size_t end, const std::string& in) {
+        text.replace(at, end - at, in);
+        anchor = caret = at + in.size();
+        modified = true;
+    }
+    // Typing, Enter or an input method's commit: replaces the selection.
+    void type(const std::string& in) {
+        const std::string out = text.substr(from(), to() - from());
+        if (undo && undo->open && undo->typing && out.empty() &&
+            from() == undo->at + undo->in.size())
+            undo->in += in;
+        else
+            undo = Unit{true, from(), out, in};
+        put(from(), to(), in);
+    }
+    void erase(std::size_t at, std::size_t end) {
+        const std::string out = text.substr(at, end - at);
+        const bool run = undo && undo->open && !undo->typing;
+        if (run && end == undo->at) {
+            undo->out.insert(0, out);
+            undo->at = at;
+        } else if (run && at == undo->at) {
+            undo->out += out;
+        } else {
+            undo = Unit{false, at, out, ""};
         }
-        ASSERT_TRUE(inSync(memo())) << "step " << step;
+        put(at, end, "");
+    }
+    void backspace() {
+        if (from() < to())
+            erase(from(), to());
+        else if (caret > 0)
+            erase(before(caret), caret);
+    }
+    void del() {
+        if (from() < to())
+            erase(from(), to());
+        else if (caret < text.size())
+            erase(caret, after(caret));
+    }
+    void undoLast() {
+        if (!undo)
+            return;
+        text.replace(undo->at, undo->in.size(), undo->out);
+        std::swap(undo->in, undo->out);
+        undo->open = false;
+        anchor = undo->at;
+        caret = undo->at + undo->in.size();
+        modified = true;
+    }
+    void replaceSelection(const std::string& in) {
+        put(from(), to(), in);
+        undo.reset();
+    }
+    void load(const std::string& newText) {
+        if (newText == text)
+            return;
+        text = newText;
+        anchor = caret = 0;
+        modified = false;
+        undo.reset();
+    }
+    void move(bool right, bool shift) {
+        if (!shift && anchor != caret)
+            caret = right ? to() : from();
+        else if (right && caret < text.size())
+            caret = after(caret);
+        else if (!right && caret > 0)
+            caret = before(caret);
+        if (!shift)
+            anchor = caret;
+    }
+};
+
+std::string escaped(const std::string& bytes) {
+    return QByteArray::fromStdString(bytes).toPercentEncoding(" []&#;/").toStdString();
+}
+
+// Everything the random editing test compares, as one line for its message.
+std::string editorState(const std::string& text, std::size_t from, std::size_t to, bool modified,
+                        bool canUndo, int viewAnchor, int viewCaret) {
+    std::ostringstream out;
+    out << '"' << escaped(text) << "\" selection " << from << ".." << to << " modified " << modified
+        << " can undo " << canUndo << " view anchor " << viewAnchor << " caret " << viewCaret;
+    return out.str();
+}
+
+// Random keys, input-method commits, pastes, commands and selections through
+// the real widgets; after every step the model and the view equal a
+// reference editor that follows the editor's rules.
+TEST_F(MemoBinding, randomEditingKeepsViewAndModelIdentical) {
+    struct Input {
+        const char* utf8;
+        const char* post;
+    };
+    const Input keys[] = {{"a", "a"}, {"b", "b"}, {" ", " "}, {"ж", "\xE6"}};
+    const Input clips[] = {{"xy", "xy"}, {"a\nb", "a\r\nb"}, {"Mü", "M&#252;"}, {"", ""}};
+    const Input commits[] = {{"a", "a"}, {"b", "b"}, {"ab", "ab"}, {"ü", "&#252;"}, {"ж", "\xE6"}};
+    const char* const loads[] = {"", "the word", "two\r\nlines "};
+    const Qt::Key lineMoves[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End};
+    enum Step { Type, Enter, Back, Del, Undo, Paste, Commit, Arrow, Select, Line, Tag, Load };
+    // Each kind of step as often as it comes in the draw.
+    const Step plan[] = {Type,  Type,  Type,   Type,   Enter, Back,   Back,
+                         Del,   Undo,  Undo,   Undo,   Paste, Commit, Commit,
+                         Arrow, Arrow, Select, Select, Line,  Tag,    Load};
+    for (const unsigned seed : {1u, 2u, 3u}) {
+        model().clear();
+        ReferenceEditor expected;
+        std::mt19937 random(seed);
+        std::vector<std::string> history;
+        for (int step = 0; step < 300; ++step) {
+            const bool shift = random() % 2 != 0;
+            const auto modifier = shift ? Qt::ShiftModifier : Qt::NoModifier;
+            std::string did;
+            // Edits are found by comparing texts, so they go astray most
+            // easily beside equal characters: half the keys and commits repeat
+            // the letter at the caret or starting the selection.
+            const auto draw = [&](const auto& inputs) {
+                const Input& drawn = inputs[random() % std::size(inputs)];
+                const std::size_t at = expected.from();
+                if (random() % 2 != 0 || at == expected.text.size() ||
+                    !std::isalpha(static_cast<unsigned char>(expected.text[at])))
+                    return std::pair{QString::fromUtf8(drawn.utf8), std::string(drawn.post)};
+                return std::pair{QString(QLatin1Char(expected.text[at])),
+                                 expected.text.substr(at, 1)};
+            };
+            switch (plan[random() % std::size(plan)]) {
+            case Type: {
+                const auto [key, post] = draw(keys);
+                typeText(memo(), key);
+                expected.type(post);
+                did = "type " + escaped(post);
+                break;
+            }
+            case Enter:
+                QTest::keyClick(&memo(), Qt::Key_Return);
+                expected.type("\r\n");
+                did = "Enter";
+                break;
+            case Back:
+                QTest::keyClick(&memo(), Qt::Key_Backspace);
+                expected.backspace();
+                did = "Backspace";
+                break;
+            case Del:
+                QTest::keyClick(&memo(), Qt::Key_Delete);
+                expected.del();
+                did = "Delete";
+                break;
+            case Undo:
+                QTest::keyClick(&memo(), Qt::Key_Z, Qt::ControlModifier);
+                expected.undoLast();
+                did = "Ctrl+Z";
+                break;
+            case Paste: {
+                const Input& clip = clips[random() % std::size(clips)];
+                QGuiApplication::clipboard()->setText(QString::fromUtf8(clip.utf8));
+                QTest::keyClick(&memo(), Qt::Key_V, Qt::ControlModifier);
+                if (*clip.post)
+                    expected.replaceSelection(clip.post);
+                did = std::string("paste ") + escaped(clip.post);
+                break;
+            }
+            case Commit: {
+                const auto [commit, post] = draw(commits);
+                QInputMethodEvent event;
+                event.setCommitString(commit);
+                QApplication::sendEvent(&memo(), &event);
+                expected.type(post);
+                did = "input method commits " + escaped(post);
+                break;
+            }
+            case Arrow: {
+                const bool right = random() % 2 != 0;
+                QTest::keyClick(&memo(), right ? Qt::Key_Right : Qt::Key_Left, modifier);
+                expected.move(right, shift);
+                did = std::string(shift ? "shift+" : "") + (right ? "Right" : "Left");
+                break;
+            }
+            case Select: {
+                const auto pick = [&] {
+                    const std::size_t at = random() % (expected.text.size() + 1);
+                    return at > 0 && expected.breakAt(at - 1) ? at - 1 : at;
+                };
+                // Half of them only place the caret, as a click does.
+                expected.anchor = pick();
+                expected.caret = shift ? pick() : expected.anchor;
+                QTextCursor cursor = memo().textCursor();
+                cursor.setPosition(expected.display(expected.anchor));
+                cursor.setPosition(expected.display(expected.caret), QTextCursor::KeepAnchor);
+                memo().setTextCursor(cursor);
+                did = "select from " + std::to_string(expected.anchor) + " to " +
+                      std::to_string(expected.caret);
+                break;
+            }
+            case Line:
+                // Moves by line depend on the layout: the selection is taken from the view.
+                QTest::keyClick(&memo(), lineMoves[random() % std::size(lineMoves)], modifier);
+                expected.anchor = expected.bytes(memo().textCursor().anchor());
+                expected.caret = expected.bytes(memo().textCursor().position());
+                did = std::string(shift ? "shift+" : "") + "Up, Down, Home or End";
+                break;
+            case Tag: {
+                const bool bold = random() % 2 != 0;
+                const std::string selected =
+                    expected.text.substr(expected.from(), expected.to() - expected.from());
+                form->runCommand(bold ? cmd::TagBold : cmd::TagQuote);
+                expected.replaceSelection(bold ? "[b]" + selected + "[/b]"
+                                               : "[quote]" + selected + "[/quote]");
+                did = bold ? "bold tag" : "quote tag";
+                break;
+            }
+            case Load: {
+                const std::string text = loads[random() % std::size(loads)];
+                model().setText(text);
+                expected.load(text);
+                did = "set text " + escaped(text);
+                break;
+            }
+            }
+            history.push_back(did);
+            const EditorModel& real = model();
+            const QTextCursor view = memo().textCursor();
+            const std::string got = editorState(
+                real.text(), real.selectionStart(), real.selectionStart() + real.selectionLength(),
+                real.modified(), real.canUndo(), view.anchor(), view.position());
+            const std::string want =
+                editorState(expected.text, expected.from(), expected.to(), expected.modified,
+                            expected.undo.has_value(), expected.display(expected.anchor),
+                            expected.display(expected.caret));
+            const auto sync = inSync(memo());
+            if (got != want || !sync) {
+                std::string steps;
+                for (std::size_t i = 0; i < history.size(); ++i)
+                    steps += "  " + std::to_string(i) + ": " + history[i] + "\n";
+                FAIL() << "seed " << seed << ", step " << step << "\n  got " << got << "\n want "
+                       << want << "\n"
+                       << sync.message() << "\nsteps:\n"
+                       << steps;
+            }
+        }
     }
 }
 
