@@ -11,6 +11,7 @@
 #include "support/BenchSupport.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
@@ -125,6 +126,39 @@ void measureUnbrokenRun() {
         },
         [&] { model.clear(); });
     std::printf("\n%-58s %10.3f ms\n", "load and show 1 MB without a single blank", ms);
+}
+
+// A key at the end of a stretch without blanks that 40 pastes of 4,900
+// characters grew, each paste short of the length at which lines start to
+// break anywhere, against the same stretch pasted at once: the grown one must
+// be caught too, or every key would lay the stretch out word by word.
+void measureGrownStretch() {
+    constexpr int kPastes = 40;
+    const QString piece(4900, QLatin1Char('x'));
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    TMainForm grown;
+    TMainForm whole;
+    for (int i = 0; i < kPastes; ++i) {
+        clipboard.setText(piece);
+        grown.runCommand(cmd::Paste);
+    }
+    clipboard.setText(piece.repeated(kPastes));
+    whole.runCommand(cmd::Paste);
+    grown.show();
+    whole.show();
+    QApplication::processEvents();
+    std::printf("\n== %lld x in one line, caret at its end ==\n",
+                static_cast<long long>(piece.size()) * kPastes);
+    std::printf("%-58s %13s %13s %8s\n", "", "40 pastes", "one paste", "ratio");
+    printRow("type one character in the main window",
+             bench::sideBySide(
+                 kKeystrokes, [&] { QTest::keyClick(&grown.memo(), Qt::Key_X); },
+                 [&] { QTest::keyClick(&whole.memo(), Qt::Key_X); }),
+             1.2);
+    if (grown.editor().text() != whole.editor().text())
+        std::printf("  (!) the two texts differ\n");
+    if (grown.memo().wordWrapMode() != whole.memo().wordWrapMode())
+        std::printf("  (!) the two editors wrap differently\n");
 }
 
 // Typing on a 50 KB post with the preview window open: it waits for a pause
@@ -243,6 +277,7 @@ int main(int argc, char* argv[]) {
     measure(10'000'000);
     measureUnbrokenRun();
     measureTypingWithPreview();
+    measureGrownStretch();
     measureRecovery();
     return 0;
 }
