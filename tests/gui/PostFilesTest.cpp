@@ -44,7 +44,7 @@ TEST(SaveDialog1, asksForANewPostsNameAndSavesItAsText) {
     EXPECT_EQ(seen.filters, QStringList{QString::fromUtf8("Текстовой документ (*.txt)")});
     EXPECT_EQ(seen.suffix, QStringLiteral("txt"));
     EXPECT_EQ(seen.mode, QFileDialog::AcceptSave);
-    EXPECT_FALSE(seen.confirmsOverwrite);
+    EXPECT_FALSE(seen.confirmsOverwrite); // Qt's own question is off: the dialog asks ours
     EXPECT_EQ(seen.prefilled, QString());
 
     // Windows-1251 bytes, no mark, no added line break; ".txt" added.
@@ -56,6 +56,31 @@ TEST(SaveDialog1, asksForANewPostsNameAndSavesItAsText) {
     // Nothing is asked at the close now.
     f.form->close();
     EXPECT_EQ(f.closings, 1);
+    EXPECT_EQ(script.unexpected(), 0);
+}
+
+TEST(SaveDialog1, asksBeforeReplacingAFileAndStaysOpenWhenTheFileIsKept) {
+    FilesFixture f;
+    f.put("post.txt", "the older post");
+    f.type("the new post");
+    QString question;
+    bool dialogStayed = false;
+    ModalScript script({
+        chooseFile(f.path("post")), // ".txt" is added: that file exists
+        clickIn("ReplaceFileQuestion", "KeepButton", &question),
+        [&](QWidget& dialog) {
+            dialogStayed = dialog.objectName() == QStringLiteral("SaveDialog1");
+            chooseFile(f.path("post.txt"))(dialog);
+        },
+        clickIn("ReplaceFileQuestion", "ReplaceButton"),
+    });
+    trigger(*f.form, "N20");
+    EXPECT_EQ(question, QString::fromUtf8("Такой файл уже есть. Заменить его?\n") +
+                            QString::fromStdString(f.path("post.txt")));
+    EXPECT_TRUE(dialogStayed);
+    EXPECT_EQ(f.content("post.txt"), "the new post");
+    EXPECT_EQ(f.state(), "Saved");
+    EXPECT_EQ(script.handled(), 4);
     EXPECT_EQ(script.unexpected(), 0);
 }
 
