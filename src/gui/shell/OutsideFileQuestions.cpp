@@ -22,6 +22,7 @@ void tellOnlyFirstOpened(QWidget& parent, const std::string& path) {
                     text(outside_text::OnlyFirstOpened) + QString::fromStdString(path),
                     QMessageBox::Ok, &parent);
     box.setObjectName(QStringLiteral("OnlyFirstOpened"));
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 } // namespace
@@ -31,6 +32,8 @@ ReplaceAnswer askBeforeReplacing(QWidget& parent, const std::string& path) {
                     text(outside_text::ReplaceQuestion) + QString::fromStdString(path),
                     QMessageBox::NoButton, &parent);
     box.setObjectName(QStringLiteral("ReplaceQuestion"));
+    // A file name is no markup, whatever it looks like.
+    box.setTextFormat(Qt::PlainText);
     QPushButton* save = box.addButton(text(outside_text::SaveButton), QMessageBox::AcceptRole);
     QPushButton* open = box.addButton(text(outside_text::OpenButton), QMessageBox::DestructiveRole);
     QPushButton* cancel = box.addButton(text(outside_text::CancelButton), QMessageBox::RejectRole);

@@ -20,6 +20,7 @@ bool askToReplaceFile(QWidget& parent, const QString& path) {
     QMessageBox box(QMessageBox::Warning, parent.windowTitle(),
                     text(file_text::ReplaceFileQuestion) + path, QMessageBox::NoButton, &parent);
     box.setObjectName(QStringLiteral("ReplaceFileQuestion"));
+    box.setTextFormat(Qt::PlainText); // a file name is no markup
     QPushButton* replace = box.addButton(text(file_text::ReplaceButton), QMessageBox::AcceptRole);
     QPushButton* keep = box.addButton(text(file_text::KeepButton), QMessageBox::RejectRole);
     replace->setObjectName(QStringLiteral("ReplaceButton"));
