@@ -1,5 +1,7 @@
 #include "gui/shell/QtFileStore.h"
 
+#include "core/app/ProcessPreparation.h"
+#include "core/document/Document.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -7,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -174,6 +177,60 @@ TEST(QtFileStore, aReadOnlyFileIsNotReplaced) {
               }),
               0);
     EXPECT_EQ(folder.content("post.txt"), "old");
+}
+
+// Runs `body` in a child process that the system ends after `seconds`: a
+// read that waits for ever fails the test instead of hanging it.
+int withinSeconds(unsigned seconds, const std::function<bool()>& body) {
+    const pid_t child = fork();
+    if (child == 0) {
+        alarm(seconds);
+        _exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (WIFSIGNALED(status))
+        return 128 + WTERMSIG(status);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 4;
+}
+
+// A document saving through the real store, its dialog answering `name`.
+struct SavingDocument final : DocumentDialogs {
+    explicit SavingDocument(std::string name) : name_(std::move(name)) {}
+    std::optional<std::string> chooseOpenName(const std::string&) override { return {}; }
+    std::optional<std::string> chooseSaveName(const std::string&) override { return name_; }
+    void confirmNewDocument() override {}
+    ReplaceAnswer askBeforeReplacing(const std::string&) override { return ReplaceAnswer::Cancel; }
+
+    std::string name_;
+    EditorModel editor;
+    QtFileStore files;
+    std::vector<std::string> messages;
+    Document document{editor, files, *this,
+                      [this](std::string_view m) { messages.emplace_back(m); }};
+};
+
+TEST(ProcessPreparation, aSaveBeyondTheFileSizeLimitIsAFailedSaveNotTheEnd) {
+    Folder folder;
+    const std::string post = folder.path("post.txt");
+    const int status = withinSeconds(10, [&] {
+        std::signal(SIGXFSZ, SIG_DFL); // as a program starts
+        prepareProcess();
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 4096;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        SavingDocument saving(post);
+        saving.editor.setText(std::string(100000, 'n'));
+        const bool saved = saving.document.saveAs();
+        const std::vector<std::string> expected{"Cannot create file \"" + post +
+                                                "\". File too large"};
+        if (saving.messages != expected)
+            std::fprintf(stderr, "got %zu messages\n", saving.messages.size());
+        return !saved && saving.messages == expected && saving.editor.length() == 100000;
+    });
+    EXPECT_EQ(status, 0) << "128 + " << SIGXFSZ << " is the program ended by the limit";
+    EXPECT_FALSE(folder.exists("post.txt"));
 }
 
 } // namespace
