@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Quolan, builds it, and starts the editor
 # ("./quolan.sh start") or runs every test ("./quolan.sh test"); "./quolan.sh
-# package" makes and checks the Debian package in build-release/.
+# package" makes and checks the Debian package in build-release/; "./quolan.sh
+# check" runs every test under AddressSanitizer and UBSan and each fuzz target
+# briefly, in build-check/.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -14,7 +16,7 @@ packages=(
   libxcb1-dev openbox trayer x11-utils
   qt6-translations-l10n
   desktop-file-utils appstream dpkg-dev
-  clang libfuzzer-14-dev
+  clang libfuzzer-14-dev libclang-rt-14-dev
 )
 
 install_missing_packages() {
@@ -39,6 +41,39 @@ build() {
   cmake --build build -j"$(nproc)"
 }
 
+# Seconds each fuzz target runs in a check.
+fuzz_seconds=30
+
+check() {
+  cmake --preset check
+  cmake --build build-check -j"$(nproc)"
+  # Any report stops the program at once. The suppressions name the leaks of
+  # the libraries under Qt that no program of ours can free.
+  export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
+  export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+  export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+  ctest --preset check -j"$(nproc)"
+  # Each target on a copy of its seeds, so that what it finds stays in the
+  # build folder; its log is shown only when it fails.
+  mkdir -p build-check/fuzz-corpus build-check/fuzz-crashes build-check/fuzz-logs
+  for seeds in fuzz/corpus/*/; do
+    local target log
+    target=$(basename "$seeds")
+    log="build-check/fuzz-logs/$target.log"
+    rm -rf "build-check/fuzz-corpus/$target"
+    cp -r "$seeds" "build-check/fuzz-corpus/$target"
+    echo "Fuzzing $target for ${fuzz_seconds} s"
+    if ! "build-check/fuzz/$target" -max_total_time="$fuzz_seconds" \
+        -artifact_prefix="build-check/fuzz-crashes/$target-" \
+        "build-check/fuzz-corpus/$target" >"$log" 2>&1; then
+      tail -n 60 "$log"
+      echo "$target failed; replay it with build-check/fuzz/$target <the file named above>" >&2
+      return 1
+    fi
+    grep -m1 'DONE' "$log" || true
+  done
+}
+
 case "${1:-}" in
   start)
     install_missing_packages
@@ -54,8 +89,12 @@ case "${1:-}" in
     install_missing_packages
     .ci/package-check build-release
     ;;
+  check)
+    install_missing_packages
+    check
+    ;;
   *)
-    echo "usage: $0 start|test|package" >&2
+    echo "usage: $0 start|test|package|check" >&2
     exit 2
     ;;
 esac

@@ -5,11 +5,16 @@
 #include "core/ui/CommandIds.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/editor/TMainForm.h"
+#include "gui/recovery/CopyWriter.h"
+#include "gui/recovery/QtRecoveryStore.h"
 #include "gui/ui/QtText.h"
 #include "support/BenchSupport.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -147,6 +152,89 @@ void measureTypingWithPreview() {
     printRow("type one character in the main window", open, closed, 1.2);
 }
 
+// Recovery copies of a 10 MB post. The window's thread only copies the text;
+// encoding and writing the file run on a thread of their own.
+struct Keys {
+    double median;
+    double p95;
+    double slowest;
+};
+
+// A key every 20 ms for six seconds, in the middle of the post, with the
+// event loop running between keys so that copies are made meanwhile.
+Keys steadyTyping(TMainForm& form) {
+    QPlainTextEdit& memo = form.memo();
+    QTextCursor cursor = memo.textCursor();
+    cursor.setPosition(memo.document()->characterCount() / 2);
+    memo.setTextCursor(cursor);
+    std::vector<double> times;
+    QElapsedTimer clock;
+    for (int i = 0; i < 300; ++i) {
+        clock.start();
+        QTest::keyClick(&memo, Qt::Key_X);
+        times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        QTest::qWait(20);
+    }
+    std::sort(times.begin(), times.end());
+    return {times[times.size() / 2], times[times.size() * 95 / 100], times.back()};
+}
+
+void measureRecovery() {
+    const std::string post = bench::forumPost(10'000'000);
+    std::printf("\n== recovery copy of a 10 MB post ==\n");
+
+    EditorModel model;
+    model.loadText(post);
+    std::string snapshot;
+    const double copyMs = medianMs(
+        21, [&] { snapshot = model.text(); }, [&] { snapshot = {}; });
+    std::printf("%-58s %10.3f ms\n", "snapshot of the text (window's thread)", copyMs);
+
+    QTemporaryDir folder;
+    {
+        QtRecoveryStore store(folder.path());
+        const double handMs = medianMs(
+            21,
+            [&] {
+                store.writeOwn({DocumentState::New, {}, {}, model.text()});
+            },
+            [&] { store.finishOwn(); });
+        std::printf("%-58s %10.3f ms\n", "snapshot and hand-over to the writer (window's thread)",
+                    handMs);
+        store.finishOwn();
+        const QString path = folder.filePath(QStringLiteral("alone.recovery"));
+        const double encodeMs = medianMs(5, [&] {
+            snapshot = encodeRecoveryCopy({DocumentState::New, {}, {}, model.text()});
+        });
+        const double writeMs = medianMs(5, [&] { CopyWriter::writeFile(path, snapshot); });
+        std::printf("%-58s %10.3f ms\n", "encode to UTF-8 (writer's thread)", encodeMs);
+        std::printf("%-58s %10.3f ms\n", "write, sync and rename the file (writer's thread)",
+                    writeMs);
+    }
+
+    std::printf("%-58s %13s %13s %8s\n", "", "copies on", "copies off", "ratio");
+    Keys on{};
+    Keys off{};
+    {
+        TMainForm form(nullptr, {}, folder.filePath(QStringLiteral("state")));
+        form.editor().loadText(post);
+        form.show();
+        on = steadyTyping(form);
+        if (QDir(folder.filePath(QStringLiteral("state"))).isEmpty())
+            std::printf("  (!) no copy was written\n");
+    }
+    {
+        TMainForm form;
+        form.editor().loadText(post);
+        form.show();
+        off = steadyTyping(form);
+    }
+    printRow("type one character, steady typing (median)", on.median, off.median, 1.2);
+    printRow("type one character, steady typing (95th percentile)", on.p95, off.p95, 1.2);
+    std::printf("%-58s %10.3f ms %10.3f ms\n", "type one character, steady typing (slowest)",
+                on.slowest, off.slowest);
+}
+
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -155,5 +243,6 @@ int main(int argc, char* argv[]) {
     measure(10'000'000);
     measureUnbrokenRun();
     measureTypingWithPreview();
+    measureRecovery();
     return 0;
 }

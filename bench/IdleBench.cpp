@@ -18,6 +18,7 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/resource.h>
@@ -69,6 +70,9 @@ void waitFor(const std::function<bool()>& done) {
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Nothing of the user's own recovery copies is offered or touched here.
+    QTemporaryDir stateFolder;
+    qputenv("XDG_STATE_HOME", stateFolder.path().toUtf8());
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;

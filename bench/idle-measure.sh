@@ -16,6 +16,7 @@ shift $(( $# >= 2 ? 2 : 1 ))
 workdir=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$workdir"' EXIT
 cp "$program" "$workdir/quolan"
+export XDG_STATE_HOME="$workdir/state" # never the user's recovery copies
 "$workdir/quolan" >/dev/null 2>&1 &
 pid=$!
 sleep 3 # start-up and the first tick of Timer1

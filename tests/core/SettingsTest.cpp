@@ -181,6 +181,30 @@ INSTANTIATE_TEST_SUITE_P(
                   "\xEF\xBB\xBF[A]\r\nk=2\r\n"}),
     [](const ::testing::TestParamInfo<WriteCase>& p) { return p.param.name; });
 
+TEST(IniWriteRoundTrip, blanksAndQuotesOfAValueReadBackAndRewritingChangesNothing) {
+    for (const std::string value :
+         {" Sans ", "\tx", "y ", "  ", "\"a\"", "'b'", "\" \"", "\"", "'c\"", "Times New Roman"}) {
+        std::string file = "[Font]\r\nName=Arial\r\n";
+        std::vector<std::size_t> sizes;
+        for (int write = 0; write < 4; ++write) {
+            file = ini::withValue(file, "Font", "Name", value);
+            sizes.push_back(file.size());
+        }
+        EXPECT_EQ(ini::find(file, "Font", "Name"), value) << file;
+        EXPECT_EQ(sizes, std::vector<std::size_t>(4, sizes.front())) << file;
+        EXPECT_EQ(ini::find(ini::withValue("", "Font", "Name", value), "Font", "Name"), value);
+    }
+}
+
+TEST(IniWriteRoundTrip, anEntryThatAlreadyReadsAsTheValueKeepsItsBytes) {
+    const std::string quoted = "[Font]\r\n  Name =  \"Arial\"  \r\n";
+    EXPECT_EQ(ini::withValue(quoted, "Font", "Name", "Arial"), quoted);
+    const std::string longValue = "[A]\r\nk=" + std::string(3000, 'v') + "\r\n";
+    EXPECT_EQ(ini::withValue(longValue, "A", "k", *ini::find(longValue, "A", "k")), longValue);
+    EXPECT_EQ(ini::withValue(quoted, "Font", "Name", "Arial "),
+              "[Font]\r\n  Name =  \"Arial \"  \r\n");
+}
+
 TEST(IniStoreWrite, writesThroughAndReadsBack) {
     Store store({}, false);
     EXPECT_TRUE(store.ini.writeInteger("Size", "Top", -12));

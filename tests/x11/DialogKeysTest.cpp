@@ -129,6 +129,30 @@ TEST_F(DialogKeys, escapeAndTheCloseBoxCloseEveryWindowAndThePostHasTheKeys) {
     }
 }
 
+// The colour and font windows open with their list dropped open; whether the
+// list was closed by Escape or used to pick, closing the window after it
+// hands the keyboard back to the post.
+TEST_F(DialogKeys, windowsThatOpenWithAListHandTheKeysBackAfterTheListWasUsed) {
+    const Opening openings[] = {{"alt+c", cmd::DialogColor}, {"alt+f", cmd::DialogFont}};
+    for (const char* closing : {"Escape", "alt+F4"}) {
+        for (const char* listKeys : {"Escape", "Down Return"}) {
+            for (const Opening& opening : openings) {
+                SCOPED_TRACE(std::string(opening.command) + ", list by " + listKeys +
+                             ", closed by " + closing);
+                QWidget* window = dialogFor(opening.command);
+                pressKeys(opening.keys, [window] { return window->isVisible(); });
+                QComboBox& list = *window->findChild<QComboBox*>();
+                ASSERT_TRUE(QTest::qWaitFor([&] { return list.view()->isVisible(); }, 2000));
+                pressKeys(listKeys, [&] { return !list.view()->isVisible(); });
+                ASSERT_TRUE(shown(window));
+                pressKeys(closing, [window] { return !window->isVisible(); });
+                EXPECT_FALSE(window->isVisible());
+                typesIntoThePost("x");
+            }
+        }
+    }
+}
+
 TEST_F(DialogKeys, returnInAnOpenListOnlyPicksAndTheOkButtonLeavesThePostTheKeys) {
     pressKeys("alt+c", [] { return ColorFrm->isVisible(); });
     QComboBox& colours = *ColorFrm->findChild<QComboBox*>();

@@ -27,6 +27,8 @@ mkdir "$work/bin"
 printf '#!/bin/sh\necho "$1" >> %s/opened\n' "$work" > "$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
 export PATH="$work/bin:$PATH"
+# Recovery copies go to a folder of the test's own, never the user's.
+export XDG_STATE_HOME="$work/state"
 
 openbox >/dev/null 2>&1 & pids+=($!)
 sleep 1

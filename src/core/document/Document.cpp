@@ -128,6 +128,12 @@ bool Document::saveAs() {
     return true;
 }
 
+void Document::restoreFile(DocumentState state, std::string openName, std::string saveName) {
+    state_ = state;
+    openName_ = std::move(openName);
+    saveName_ = std::move(saveName);
+}
+
 bool Document::hasUnsavedText() const {
     return editor_.modified() && editor_.length() != 0;
 }

@@ -69,6 +69,9 @@ public:
     // the text was written. Leaves the modified flag as it was.
     bool saveAs();
 
+    // A post brought back from a recovery copy belongs to the file it had.
+    void restoreFile(DocumentState state, std::string openName, std::string saveName);
+
     // Modified text that is not empty: there is something to lose.
     bool hasUnsavedText() const;
     // Closing asks only about unsaved text.

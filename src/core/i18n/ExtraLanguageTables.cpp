@@ -1,6 +1,7 @@
 #include "ExtraLanguageTables.h"
 
 #include "core/preview/PreviewTexts.h"
+#include "core/recovery/RecoveryTexts.h"
 
 namespace quolan {
 
@@ -16,6 +17,7 @@ constexpr LanguageRow kPreviewRows[] = {
 };
 
 constexpr LanguageTable kExtraTables[] = {
+    {"recovery", kRecoveryRows},
     {"preview", kPreviewRows},
 };
 } // namespace

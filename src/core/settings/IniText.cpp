@@ -39,6 +39,21 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+// A value in matching quotes is read without them.
+bool isQuoted(std::string_view value) {
+    return value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+           value.back() == value.front();
+}
+
+// The value as it goes into the file, so that it reads back as it was: one
+// with blanks at either end, which reading would trim, or one in quotes of
+// its own, which reading would strip, goes in double quotes.
+std::string storedForm(std::string value) {
+    if (!value.empty() && (isBlank(value.front()) || isBlank(value.back()) || isQuoted(value)))
+        return '"' + value + '"';
+    return value;
+}
+
 // [begin, end) of `text` without surrounding blanks.
 void trim(std::string_view text, std::size_t& begin, std::size_t& end) {
     while (begin < end && isBlank(text[begin]))
@@ -153,6 +168,14 @@ Place locate(std::string_view file, const std::vector<Line>& lines, std::string_
     return place;
 }
 
+// A key's value as reading gives it: without its matching quotes, cut.
+std::string valueOf(std::string_view file, const Entry& key) {
+    std::string_view value = file.substr(key.valueBegin, key.valueEnd - key.valueBegin);
+    if (isQuoted(value))
+        value = value.substr(1, value.size() - 2);
+    return std::string(value.substr(0, kValueLimit));
+}
+
 std::string withoutLineBreaks(std::string_view text) {
     std::string clean;
     clean.reserve(text.size());
@@ -185,33 +208,31 @@ std::optional<std::string> find(std::string_view file, std::string_view section,
     const Place place = locate(file, lines, section, key);
     if (!place.key)
         return std::nullopt;
-    std::string_view value =
-        file.substr(place.key->valueBegin, place.key->valueEnd - place.key->valueBegin);
-    // A value in matching quotes is read without them.
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front())
-        value = value.substr(1, value.size() - 2);
-    return std::string(value.substr(0, kValueLimit));
+    return valueOf(file, *place.key);
 }
 
 std::string withValue(std::string_view file, std::string_view section, std::string_view key,
                       std::string_view value) {
     // A line break in a value would break the file into new, unintended lines.
-    const std::string cleanValue = withoutLineBreaks(value);
+    const std::string wanted = withoutLineBreaks(value);
+    const std::string stored = storedForm(wanted);
     const std::vector<Line> lines = splitLines(file);
     const Place place = locate(file, lines, section, key);
     std::string result;
-    result.reserve(file.size() + section.size() + key.size() + cleanValue.size() + 8);
+    result.reserve(file.size() + section.size() + key.size() + stored.size() + 8);
 
     if (place.key) {
+        // A value that already reads as the one written keeps its bytes.
+        if (valueOf(file, *place.key) == wanted)
+            return std::string(file);
         result.append(file.substr(0, place.key->valueBegin));
-        result.append(cleanValue);
+        result.append(stored);
         result.append(file.substr(place.key->valueEnd));
         return result;
     }
 
     const std::string_view lineBreak = lineBreakOf(file, lines);
-    const std::string entry = std::string(key) + "=" + cleanValue + std::string(lineBreak);
+    const std::string entry = std::string(key) + "=" + stored + std::string(lineBreak);
     if (place.sectionFound) {
         result.append(file.substr(0, place.insertAt));
         if (place.insertAfterUnbrokenLine)

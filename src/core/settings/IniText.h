@@ -20,7 +20,10 @@ std::optional<std::string> find(std::string_view file, std::string_view section,
 
 // The file with the key set to the value. Every other byte stays as it was:
 // an existing entry has its value replaced in place, a new key goes after the
-// last entry of its section, a new section at the end of the file.
+// last entry of its section, a new section at the end of the file. The value
+// reads back as written (less line breaks, up to the length limit): one with
+// blanks at either end or in quotes of its own is put in double quotes. An
+// entry that already reads as the value is left as it is.
 std::string withValue(std::string_view file, std::string_view section, std::string_view key,
                       std::string_view value);
 

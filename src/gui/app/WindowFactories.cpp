@@ -4,6 +4,7 @@
 #include "gui/editor/TMainForm.h"
 #include "gui/i18n/TLanFrm.h"
 #include "gui/info/InfoWindows.h"
+#include "gui/recovery/StateFolder.h"
 #include "gui/shell/SettingsPath.h"
 #include "gui/shell/TCreateNewFrm.h"
 #include "gui/shell/TExitFrm2.h"
@@ -16,7 +17,9 @@ namespace quolan {
 namespace {
 const WindowFactory kFactories[] = {
     {"MainForm",
-     []() -> QWidget* { return MainForm = new TMainForm(nullptr, programSettingsPath()); },
+     []() -> QWidget* {
+         return MainForm = new TMainForm(nullptr, programSettingsPath(), programStateFolder());
+     },
      [] { MainForm = nullptr; }},
     {"UrlCreate", createTagWindow<TUrlCreate, UrlCreate>, forgetTagWindow<TUrlCreate, UrlCreate>},
     {"ColorFrm", createTagWindow<TColorFrm, ColorFrm>, forgetTagWindow<TColorFrm, ColorFrm>},

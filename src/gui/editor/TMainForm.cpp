@@ -11,6 +11,7 @@
 #include "gui/i18n/InterfaceLanguage.h"
 #include "gui/pictures/Pictures.h"
 #include "gui/preview/TPreviewFrm.h"
+#include "gui/recovery/MainFormRecovery.h"
 #include "gui/shell/MainFormFiles.h"
 #include "gui/ui/MenuBarKeys.h"
 #include "gui/shell/MainFormTray.h"
@@ -53,7 +54,7 @@ QFont builtInEditorFont() {
 }
 } // namespace
 
-TMainForm::TMainForm(QWidget* parent, const QString& settingsPath)
+TMainForm::TMainForm(QWidget* parent, const QString& settingsPath, const QString& recoveryFolder)
     : QMainWindow(parent), errorSink_([this](std::string_view message) {
           QMessageBox box(QMessageBox::Critical, ui(kMessageTitle), ui(message), QMessageBox::Ok,
                           this);
@@ -75,6 +76,9 @@ TMainForm::TMainForm(QWidget* parent, const QString& settingsPath)
     language_ = new InterfaceLanguage(*this);
     tray_->loadStoredIcon(files_->settings());
     registerCommands();
+    // After files_: the first tick applies the stored language before the
+    // recovery copies are offered in it.
+    recovery_ = std::make_unique<MainFormRecovery>(*this, files_->document(), recoveryFolder);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -89,6 +93,7 @@ TMainForm::TMainForm(QWidget* parent, const QString& settingsPath)
 }
 
 TMainForm::~TMainForm() {
+    recovery_.reset();
     preview_.reset();
     // TMainForm.FormDestroy: the icon leaves the notification area.
     delete tray_;
@@ -215,8 +220,11 @@ QMenu& TMainForm::popupMenu(std::string_view name) const {
 }
 
 void TMainForm::runCommand(std::string_view command) {
-    if (!command.empty())
-        commands_.run(command);
+    if (command.empty())
+        return;
+    commands_.run(command);
+    if (recovery_)
+        recovery_->commandRan();
 }
 
 void TMainForm::reportError(std::string_view message) {
@@ -265,8 +273,10 @@ void TMainForm::Timer1Timer() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    recovery_->closing();
     files_->FormCloseQuery();
     files_->FormClose();
+    recovery_->programEnds();
     emit closing();
     event->accept();
 }

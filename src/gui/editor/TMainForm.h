@@ -22,6 +22,7 @@ namespace quolan {
 
 class InterfaceLanguage;
 class MainFormFiles;
+class MainFormRecovery;
 class MainFormTray;
 class MemoEdit;
 class ShortcutKeys;
@@ -36,7 +37,10 @@ class TMainForm final : public QMainWindow {
 public:
     // The settings file lives at `settingsPath`; without one, settings are
     // kept in memory for this run only.
-    explicit TMainForm(QWidget* parent = nullptr, const QString& settingsPath = {});
+    // Recovery copies of an unsaved post are kept in `recoveryFolder`;
+    // without one, none are kept or offered.
+    explicit TMainForm(QWidget* parent = nullptr, const QString& settingsPath = {},
+                       const QString& recoveryFolder = {});
     ~TMainForm() override;
     TMainForm(const TMainForm&) = delete;
     TMainForm& operator=(const TMainForm&) = delete;
@@ -53,6 +57,8 @@ public:
     InterfaceLanguage& language() const { return *language_; }
     // The notification-area icon, its menu and the hidden taskbar button.
     MainFormTray& tray() const { return *tray_; }
+    // The recovery copy of an unsaved post, and the window offering it back.
+    MainFormRecovery& recovery() const { return *recovery_; }
 
     void runCommand(std::string_view command);
     // Shows a failure to the user; tests may take the messages instead.
@@ -98,6 +104,7 @@ private:
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;
     std::unique_ptr<TPreviewFrm> preview_;
+    std::unique_ptr<MainFormRecovery> recovery_;
 };
 
 } // namespace quolan

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/document/FileStore.h"
-#include "gui/shell/StateFolder.h"
+#include "gui/recovery/StateFolder.h"
 
 #include <QString>
 
@@ -23,7 +23,7 @@ public:
     };
 
     explicit QtFileStore(Fallback fallback = Fallback::None,
-                         QString recordFolder = userStateFolder())
+                         QString recordFolder = programStateFolder())
         : fallback_(fallback), recordFolder_(std::move(recordFolder)) {}
 
     Read read(const std::string& path, std::size_t limit) override;

@@ -37,6 +37,7 @@ void TExitFrm2::Button1Click() {
 }
 
 void TExitFrm2::Button2Click() {
+    emit leaving();
     reject();
 }
 

@@ -21,6 +21,11 @@ public:
     void Button1Click(); // "Сохранить": the window stays open unless written
     void Button2Click(); // "Выйти"
 
+signals:
+    // "Выйти": the user leaves the post unsaved on purpose. The close box
+    // ends the program too, but says nothing of the sort.
+    void leaving();
+
 private:
     std::function<bool()> save_;
 };

@@ -76,7 +76,7 @@ void TColorFrm::ComboBox1Change(const QString& name) {
 void TColorFrm::afterShowing() {
     // The sample keeps the colour of the last pick; only the choice resets.
     comboBox_->setCurrentIndex(comboBox_->findText(ui(kDefaultColourName), Qt::MatchExactly));
-    comboBox_->showPopup();
+    comboBox_->dropWhenActive();
 }
 
 void TColorFrm::SpeedButton1Click() {

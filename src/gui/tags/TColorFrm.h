@@ -1,10 +1,10 @@
 #pragma once
 
 #include "gui/tags/TagDialog.h"
+#include "gui/ui/PickList.h"
 
 #include <QColor>
 
-class QComboBox;
 class QPlainTextEdit;
 
 namespace quolan {
@@ -34,7 +34,7 @@ protected:
 private:
     void setSampleColour(const QColor& colour);
 
-    QComboBox* comboBox_ = nullptr;
+    PickList* comboBox_ = nullptr;
     QPlainTextEdit* memo1_ = nullptr;
 };
 

@@ -65,7 +65,7 @@ QWidget& TFontFrm::parameterField() const {
 void TFontFrm::afterShowing() {
     comboBox_->setCurrentIndex(comboBox_->findText(kOpeningName, Qt::MatchExactly));
     comboBox_->setEditText(kOpeningName);
-    comboBox_->showPopup();
+    comboBox_->dropWhenActive();
 }
 
 void TFontFrm::FontOkClick() {

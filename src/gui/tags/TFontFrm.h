@@ -1,10 +1,10 @@
 #pragma once
 
 #include "gui/tags/TagDialog.h"
+#include "gui/ui/PickList.h"
 
 #include <QStringList>
 
-class QComboBox;
 
 namespace quolan {
 
@@ -32,7 +32,7 @@ protected:
 private:
     void FormCreate();
 
-    QComboBox* comboBox_ = nullptr;
+    PickList* comboBox_ = nullptr;
 };
 
 } // namespace quolan

@@ -4,10 +4,13 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace quolan {
 
 namespace {
+constexpr int kLongestWaitForKeyboardMs = 1000;
+
 int listKey(const QEvent& event) {
     if (event.type() != QEvent::KeyPress && event.type() != QEvent::ShortcutOverride)
         return 0;
@@ -37,14 +40,41 @@ void PickList::showPopup() {
 }
 
 void PickList::hidePopup() {
+    waitingToDrop_ = false;
     QComboBox::hidePopup();
-    // A list dropped open as its window appears holds the keyboard before the
-    // window system has given it to the window; claim it now.
-    if (QWidget* owner = window(); owner->isVisible() && !owner->isActiveWindow())
-        owner->activateWindow();
+}
+
+void PickList::dropWhenActive() {
+    QWidget* owner = window();
+    if (owner->isActiveWindow()) {
+        showPopup();
+        return;
+    }
+    if (!waitingToDrop_)
+        owner->installEventFilter(this);
+    waitingToDrop_ = true;
+    // A window system that never hands the keyboard over (or is slow to) still
+    // sees the list.
+    QTimer::singleShot(kLongestWaitForKeyboardMs, this, &PickList::dropIfWaiting);
+}
+
+void PickList::dropIfWaiting() {
+    if (!waitingToDrop_)
+        return;
+    waitingToDrop_ = false;
+    window()->removeEventFilter(this);
+    if (window()->isVisible())
+        showPopup();
 }
 
 bool PickList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window() && waitingToDrop_) {
+        if (event->type() == QEvent::WindowActivate)
+            QTimer::singleShot(0, this, &PickList::dropIfWaiting);
+        else if (event->type() == QEvent::Hide)
+            waitingToDrop_ = false;
+        return QComboBox::eventFilter(watched, event);
+    }
     const int key = watched == view() ? listKey(*event) : 0;
     if (key) {
         if (event->type() == QEvent::ShortcutOverride) {

@@ -17,12 +17,20 @@ public:
 
     void showPopup() override;
     void hidePopup() override;
+    // Drops the list open as its window appears: at once when the window
+    // already has the keyboard, otherwise once the window system gives it.
+    // A list that grabbed the keyboard first would hide that hand-over from
+    // the program, which would then send every key to the window beneath.
+    void dropWhenActive();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void pickHighlighted();
+    void dropIfWaiting();
+
+    bool waitingToDrop_ = false;
 };
 
 } // namespace quolan

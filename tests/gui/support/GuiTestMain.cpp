@@ -1,3 +1,5 @@
+#include "FreshStateFolder.h"
+
 #include <QApplication>
 #include <QStandardPaths>
 
@@ -10,5 +12,6 @@ int main(int argc, char* argv[]) {
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new quolan::testing::FreshStateFolder);
     return RUN_ALL_TESTS();
 }

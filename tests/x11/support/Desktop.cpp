@@ -1,5 +1,7 @@
 #include "Desktop.h"
 
+#include "gui/support/FreshStateFolder.h"
+
 #include <QTest>
 
 #include <csignal>
@@ -22,6 +24,8 @@ bool settled(const std::function<bool()>& arrived) {
 } // namespace
 
 Desktop::Desktop() {
+    qputenv("XDG_STATE_HOME", stateFolder_.path().toUtf8());
+    ::testing::UnitTest::GetInstance()->listeners().Append(new testing::FreshStateFolder);
     windowManager_ = fork();
     if (windowManager_ == 0) {
         execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <functional>
@@ -10,7 +11,8 @@ namespace quolan::x11 {
 
 // A desktop for the real-window tests: the private X server of xvfb-run plus a
 // window manager, so that activation and focus behave as a player sees them.
-// Started before the application, stopped when the tests end.
+// Started before the application, stopped when the tests end. Its state
+// folders are temporary ones, a fresh one for every test, never the user's.
 class Desktop {
 public:
     Desktop();
@@ -20,6 +22,7 @@ public:
 
 private:
     int windowManager_ = -1;
+    QTemporaryDir stateFolder_;
 };
 
 // Sends keys through the X server (xdotool key syntax) and waits until

@@ -4,12 +4,12 @@
 
 namespace quolan {
 
-QString userStateFolder() {
-    // Qt 6.4 has no standard location for it yet.
+QString programStateFolder() {
+    // A relative value is not a valid XDG base folder and is ignored.
     QString base = qEnvironmentVariable("XDG_STATE_HOME");
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QStringLiteral("/.local/state");
-    return base + QStringLiteral("/quolan");
+    return QDir::cleanPath(base + QStringLiteral("/quolan"));
 }
 
 } // namespace quolan

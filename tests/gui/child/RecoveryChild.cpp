@@ -1,0 +1,42 @@
+// The program as it starts for the user, with a post file given, which then
+// types into the post and runs on until it is killed: the recovery test kills
+// it to see what the next start finds.
+//   RecoveryChild <post file> <text to type>
+
+#include "core/app/StartupSequence.h"
+#include "gui/app/ProgramWindows.h"
+#include "gui/app/Windows.h"
+#include "gui/editor/MemoEdit.h"
+#include "gui/editor/TMainForm.h"
+#include "gui/shell/MainFormFiles.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+class NoSplash final : public quolan::StartupProgress {
+public:
+    void setProgress(int) override {}
+    void appendLog(std::string_view) override {}
+    void refresh() override {}
+};
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc != 3)
+        return 2;
+    NoSplash splash;
+    quolan::ProgramWindows windows;
+    windows.create(splash);
+    quolan::MainForm->show();
+    quolan::MainForm->files().openGivenFiles({QString::fromLocal8Bit(argv[1])});
+    auto& memo = quolan::MainForm->memo();
+    memo.moveCursor(QTextCursor::End);
+    QTest::keyClicks(&memo, QString::fromLocal8Bit(argv[2]));
+    std::puts("typed");
+    std::fflush(stdout);
+    return QApplication::exec();
+}
