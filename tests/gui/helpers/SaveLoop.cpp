@@ -25,6 +25,7 @@
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <string>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
@@ -115,6 +116,9 @@ int main(int argc, char* argv[]) {
         return 2;
     if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
         return 3;
+    // A process that changed its user may not be traced, not even by
+    // LeakSanitizer's check at its exit.
+    prctl(PR_SET_DUMPABLE, 1);
     const std::string folder = argv[1];
     const QString records = QString::fromStdString(folder + "/records");
     if (std::string(argv[2]) == "once")
