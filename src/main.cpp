@@ -1,4 +1,5 @@
 #include "core/app/CommandLine.h"
+#include "core/app/ProcessPreparation.h"
 #include "gui/app/Program.h"
 #include "gui/pictures/Pictures.h"
 
@@ -11,6 +12,7 @@
 #include <vector>
 
 int main(int argc, char* argv[]) {
+    quolan::prepareProcess();
     using quolan::CommandLine;
     // Help, version and mistakes are answered before any window system is
     // needed, so they work on a terminal without a display.

@@ -27,11 +27,17 @@ public:
         return next();
     }
     void confirmNewDocument() override { ++confirmations; }
+    ReplaceAnswer askBeforeReplacing(const std::string& path) override {
+        replaceAsked.push_back(path);
+        return replaceAnswer;
+    }
 
     std::deque<std::optional<std::string>> answers; // nothing: the user cancels
     std::vector<std::string> openShown;
     std::vector<std::string> saveShown;
     int confirmations = 0;
+    ReplaceAnswer replaceAnswer = ReplaceAnswer::Replace;
+    std::vector<std::string> replaceAsked;
 
 private:
     std::optional<std::string> next() {
@@ -341,7 +347,7 @@ TEST(PostFiles, loneLineBreaksBecomeCrLfOnOpenAndAreSavedSo) {
     EXPECT_EQ(post.files.files["/p/lf.txt"], "one\r\ntwo\r\nthree\r\n\r\n");
 }
 
-TEST(PostFiles, openingReplacesUnsavedTextWithoutAskingAndPutsTheCaretFirst) {
+TEST(PostFiles, openingReplacesUnsavedTextWhenToldToAndPutsTheCaretFirst) {
     Post post;
     post.files.files["/p/a.txt"] = "same";
     post.editor.setText("same");
@@ -349,9 +355,89 @@ TEST(PostFiles, openingReplacesUnsavedTextWithoutAskingAndPutsTheCaretFirst) {
     post.editor.setModified(true);
     answer(post, "/p/a.txt");
     post.run(cmd::FileOpen);
+    EXPECT_EQ(post.dialogs.replaceAsked, (std::vector<std::string>{"/p/a.txt"}));
     EXPECT_FALSE(post.editor.modified());
     EXPECT_EQ(post.editor.selectionStart(), 0U);
     EXPECT_EQ(post.dialogs.confirmations, 0);
+}
+
+// --- Opening over unsaved text -----------------------------------------------
+
+TEST(OpenOverUnsavedText, asksOnceTheNameIsChosenAndOnlyWhenThereIsTextToLose) {
+    Post post;
+    post.files.files["/p/a.txt"] = "from a";
+    answer(post, std::nullopt);
+    post.type("draft");
+    post.run(cmd::FileOpen); // the dialog cancelled: nothing to ask
+    EXPECT_TRUE(post.dialogs.replaceAsked.empty());
+
+    post.dialogs.replaceAnswer = ReplaceAnswer::Cancel;
+    answer(post, "/p/a.txt");
+    post.run(cmd::FileOpen);
+    EXPECT_EQ(post.dialogs.replaceAsked, (std::vector<std::string>{"/p/a.txt"}));
+    EXPECT_EQ(post.editor.text(), "draft");
+    EXPECT_TRUE(post.editor.modified());
+    EXPECT_EQ(post.state(), "New");
+
+    Post emptied; // modified, but nothing left to lose
+    emptied.files.files["/p/a.txt"] = "from a";
+    emptied.type("x");
+    emptied.editor.edit(0, 1, "");
+    answer(emptied, "/p/a.txt");
+    emptied.run(cmd::FileOpen);
+    Post unmodified;
+    unmodified.files.files["/p/a.txt"] = "from a";
+    unmodified.editor.setText("kept");
+    answer(unmodified, "/p/a.txt");
+    unmodified.run(cmd::FileOpen);
+    for (const Post* p : {&emptied, &unmodified}) {
+        EXPECT_TRUE(p->dialogs.replaceAsked.empty());
+        EXPECT_EQ(p->editor.text(), "from a");
+    }
+}
+
+TEST(OpenOverUnsavedText, savingFirstSavesAsTheSaveCommandAndOpensOnlyWhenWritten) {
+    Post opened; // an opened post is saved to its own file without a dialog
+    opened.files.files["/p/a.txt"] = "from a";
+    opened.files.files["/p/b.txt"] = "from b";
+    answer(opened, "/p/a.txt");
+    opened.run(cmd::FileOpen);
+    opened.type(" edited");
+    opened.dialogs.replaceAnswer = ReplaceAnswer::Save;
+    answer(opened, "/p/b.txt");
+    opened.run(cmd::FileOpen);
+    EXPECT_EQ(opened.files.files["/p/a.txt"], "from a edited");
+    EXPECT_EQ(opened.editor.text(), "from b");
+    EXPECT_EQ(opened.document.openName(), "/p/b.txt");
+    EXPECT_EQ(opened.document.saveName(), "/p/a.txt");
+    EXPECT_EQ(opened.state(), "Opened");
+
+    Post fresh; // a new post asks for a name; cancelling it keeps the text
+    fresh.files.files["/p/b.txt"] = "from b";
+    fresh.type("draft");
+    fresh.dialogs.replaceAnswer = ReplaceAnswer::Save;
+    answer(fresh, "/p/b.txt");
+    answer(fresh, std::nullopt);
+    fresh.run(cmd::FileOpen);
+    EXPECT_EQ(fresh.editor.text(), "draft");
+    EXPECT_EQ(fresh.dialogs.saveShown.size(), 1U);
+    answer(fresh, "/p/b.txt");
+    answer(fresh, "/p/draft.txt");
+    fresh.run(cmd::FileOpen);
+    EXPECT_EQ(fresh.files.files["/p/draft.txt"], "draft");
+    EXPECT_EQ(fresh.editor.text(), "from b");
+
+    Post refused; // a save that fails keeps the text and opens nothing
+    refused.files.files["/p/b.txt"] = "from b";
+    refused.files.readOnlyFolders.insert("/ro");
+    refused.type("draft");
+    refused.dialogs.replaceAnswer = ReplaceAnswer::Save;
+    answer(refused, "/p/b.txt");
+    answer(refused, "/ro/draft.txt");
+    refused.run(cmd::FileOpen);
+    EXPECT_EQ(refused.editor.text(), "draft");
+    EXPECT_TRUE(refused.editor.modified());
+    EXPECT_EQ(refused.messages.size(), 1U);
 }
 
 // --- Failures --------------------------------------------------------------

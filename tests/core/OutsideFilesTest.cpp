@@ -12,7 +12,8 @@
 namespace quolan {
 namespace {
 
-// The save dialog answers from a script; the open dialog is never asked.
+// The save dialog answers from a script, the question before replacing
+// gives `answer`; the open dialog is never asked.
 class SaveDialogs final : public DocumentDialogs {
 public:
     std::optional<std::string> chooseOpenName(const std::string&) override {
@@ -22,28 +23,28 @@ public:
     std::optional<std::string> chooseSaveName(const std::string&) override {
         if (answers.empty())
             return std::nullopt;
-        auto answer = answers.front();
+        auto next = answers.front();
         answers.pop_front();
-        return answer;
+        return next;
     }
     void confirmNewDocument() override {}
+    ReplaceAnswer askBeforeReplacing(const std::string& path) override {
+        asked.push_back(path);
+        return answer;
+    }
     std::deque<std::optional<std::string>> answers;
+    ReplaceAnswer answer = ReplaceAnswer::Replace;
+    std::vector<std::string> asked;
 };
 
 struct Outside {
     Outside() {
         files.files["/p/a.txt"] = "first\r\npost";
         files.files["/p/b.txt"] = "second";
-        windows.askBeforeReplacing = [this](const std::string& path) {
-            asked.push_back(path);
-            return answer;
-        };
         windows.tellOnlyFirstOpened = [this](const std::string& path) { told.push_back(path); };
     }
     void type(std::string_view text) { editor.edit(editor.length(), 0, text); }
-    void drop(std::vector<std::string> paths) {
-        openDroppedFiles(document, editor.modified(), paths, windows);
-    }
+    void drop(std::vector<std::string> paths) { openDroppedFiles(document, paths, windows); }
 
     EditorModel editor{1024};
     testing::FakeFiles files;
@@ -52,8 +53,8 @@ struct Outside {
     Document document{editor, files, dialogs,
                       [this](std::string_view m) { messages.emplace_back(m); }};
     OutsideFileWindows windows;
-    ReplaceAnswer answer = ReplaceAnswer::Replace;
-    std::vector<std::string> asked;
+    ReplaceAnswer& answer = dialogs.answer;
+    std::vector<std::string>& asked = dialogs.asked;
     std::vector<std::string> told;
 };
 
@@ -79,7 +80,8 @@ TEST(OutsideFiles, aFileThatCannotBeOpenedIsReportedAndChangesNothing) {
     const std::vector<std::string> paths{"/p/missing.txt", "/p/a.txt"};
     openGivenFiles(o.document, paths, o.windows);
     ASSERT_EQ(o.messages.size(), 1U);
-    EXPECT_TRUE(o.messages[0].starts_with("Cannot open file \"/p/missing.txt\". ")) << o.messages[0];
+    EXPECT_TRUE(o.messages[0].starts_with("Cannot open file \"/p/missing.txt\". "))
+        << o.messages[0];
     EXPECT_EQ(o.document.state(), DocumentState::New);
     EXPECT_EQ(o.document.openName(), "");
     // Nothing was opened, so there is nothing to say about the others.
@@ -108,6 +110,16 @@ TEST(OutsideFiles, aDropOverUnsavedTextAsksFirst) {
     replaced.drop({"/p/a.txt"});
     EXPECT_EQ(replaced.editor.text(), "first\r\npost");
     EXPECT_EQ(replaced.document.state(), DocumentState::Opened);
+}
+
+TEST(OutsideFiles, aDropOverEmptiedTextAsksNothing) {
+    Outside o;
+    o.type("x");
+    o.editor.edit(0, 1, "");
+    o.answer = ReplaceAnswer::Cancel;
+    o.drop({"/p/a.txt"});
+    EXPECT_TRUE(o.asked.empty());
+    EXPECT_EQ(o.editor.text(), "first\r\npost");
 }
 
 TEST(OutsideFiles, savingFirstOpensOnlyWhenTheTextWasWritten) {

@@ -18,6 +18,7 @@ public:
     std::optional<std::string> chooseOpenName(const std::string&) override { return name; }
     std::optional<std::string> chooseSaveName(const std::string&) override { return name; }
     void confirmNewDocument() override {}
+    ReplaceAnswer askBeforeReplacing(const std::string&) override { return ReplaceAnswer::Replace; }
     std::optional<std::string> name;
 };
 

@@ -5,6 +5,7 @@
 #include "support/ModalScript.h"
 
 #include <QAction>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -22,6 +23,15 @@ void trigger(const TMainForm& form, const char* item) {
     child<QAction>(form, item).trigger();
 }
 
+auto clickIn(const char* box, const char* button, QString* text = nullptr) {
+    return [box, button, text](QWidget& modal) {
+        EXPECT_EQ(modal.objectName(), QString::fromLatin1(box));
+        if (text)
+            *text = static_cast<QMessageBox&>(modal).text();
+        child<QPushButton>(modal, button).click();
+    };
+}
+
 TEST(SaveDialog1, asksForANewPostsNameAndSavesItAsText) {
     FilesFixture f;
     testing::typeText(f.form->memo(), QString::fromUtf8("Привет, Brennow"));
@@ -34,7 +44,7 @@ TEST(SaveDialog1, asksForANewPostsNameAndSavesItAsText) {
     EXPECT_EQ(seen.filters, QStringList{QString::fromUtf8("Текстовой документ (*.txt)")});
     EXPECT_EQ(seen.suffix, QStringLiteral("txt"));
     EXPECT_EQ(seen.mode, QFileDialog::AcceptSave);
-    EXPECT_FALSE(seen.confirmsOverwrite);
+    EXPECT_FALSE(seen.confirmsOverwrite); // Qt's own question is off: the dialog asks ours
     EXPECT_EQ(seen.prefilled, QString());
 
     // Windows-1251 bytes, no mark, no added line break; ".txt" added.
@@ -46,6 +56,55 @@ TEST(SaveDialog1, asksForANewPostsNameAndSavesItAsText) {
     // Nothing is asked at the close now.
     f.form->close();
     EXPECT_EQ(f.closings, 1);
+    EXPECT_EQ(script.unexpected(), 0);
+}
+
+TEST(SaveDialog1, asksBeforeReplacingAFileAndStaysOpenWhenTheFileIsKept) {
+    FilesFixture f;
+    f.put("post.txt", "the older post");
+    f.type("the new post");
+    QString question;
+    bool dialogStayed = false;
+    ModalScript script({
+        chooseFile(f.path("post")), // ".txt" is added: that file exists
+        clickIn("ReplaceFileQuestion", "KeepButton", &question),
+        [&](QWidget& dialog) {
+            dialogStayed = dialog.objectName() == QStringLiteral("SaveDialog1");
+            chooseFile(f.path("post.txt"))(dialog);
+        },
+        clickIn("ReplaceFileQuestion", "ReplaceButton"),
+    });
+    trigger(*f.form, "N20");
+    EXPECT_EQ(question, QString::fromUtf8("Такой файл уже есть. Заменить его?\n") +
+                            QString::fromStdString(f.path("post.txt")));
+    EXPECT_TRUE(dialogStayed);
+    EXPECT_EQ(f.content("post.txt"), "the new post");
+    EXPECT_EQ(f.state(), "Saved");
+    EXPECT_EQ(script.handled(), 4);
+    EXPECT_EQ(script.unexpected(), 0);
+}
+
+TEST(OpenDialog1, overUnsavedTextAsksOnceTheNameIsChosenAndSavesFirstWhenTold) {
+    FilesFixture f;
+    f.put("a.txt", "from the file");
+    f.type("draft");
+    QString question;
+    ModalScript script({
+        chooseFile(f.path("a.txt")), clickIn("ReplaceQuestion", "CancelButton", &question),
+        chooseFile(f.path("a.txt")), clickIn("ReplaceQuestion", "SaveButton"),
+        chooseFile(f.path("draft.txt")), // a new post: the save dialog asks its name
+    });
+    trigger(*f.form, "N23");
+    EXPECT_EQ(question, QString::fromUtf8("Текст записи не сохранён. Открыть вместо него файл?\n") +
+                            QString::fromStdString(f.path("a.txt")));
+    EXPECT_EQ(f.form->editor().text(), "draft");
+    EXPECT_TRUE(f.form->editor().modified());
+
+    trigger(*f.form, "N23");
+    EXPECT_EQ(f.content("draft.txt"), "draft");
+    EXPECT_EQ(f.form->editor().text(), "from the file");
+    EXPECT_EQ(f.state(), "Opened");
+    EXPECT_EQ(script.handled(), 5);
     EXPECT_EQ(script.unexpected(), 0);
 }
 
@@ -107,7 +166,10 @@ TEST(PostFiles, failuresAreReportedWithTheSystemsReasonAndChangeNothing) {
     FilesFixture f;
     f.put("plain", "a file, not a folder");
     f.type("unsaved");
-    ModalScript script({chooseFile(f.path("missing.txt")), chooseFile(f.path("plain/post.txt"))});
+    ModalScript script(
+        {chooseFile(f.path("missing.txt")),
+         [](QWidget& question) { child<QPushButton>(question, "OpenButton").click(); },
+         chooseFile(f.path("plain/post.txt"))});
     trigger(*f.form, "N23");
     trigger(*f.form, "N20");
     EXPECT_EQ(f.messages,

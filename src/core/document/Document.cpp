@@ -46,7 +46,23 @@ void Document::open() {
     const std::optional<std::string> chosen = dialogs_.chooseOpenName(openName_);
     if (!chosen)
         return;
-    openNamed(*chosen);
+    openInPlaceOfText(*chosen);
+}
+
+bool Document::openInPlaceOfText(const std::string& path) {
+    if (hasUnsavedText()) {
+        switch (dialogs_.askBeforeReplacing(path)) {
+        case ReplaceAnswer::Cancel:
+            return false;
+        case ReplaceAnswer::Save:
+            if (!save())
+                return false;
+            break;
+        case ReplaceAnswer::Replace:
+            break;
+        }
+    }
+    return openNamed(path);
 }
 
 bool Document::openNamed(const std::string& path) {
@@ -118,7 +134,7 @@ void Document::restoreFile(DocumentState state, std::string openName, std::strin
     saveName_ = std::move(saveName);
 }
 
-bool Document::needsExitConfirmation() const {
+bool Document::hasUnsavedText() const {
     return editor_.modified() && editor_.length() != 0;
 }
 

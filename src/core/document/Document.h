@@ -21,6 +21,9 @@ std::string cannotCreateFile(std::string_view path, std::string_view reason);
 enum class DocumentState { New, Opened, Saved };
 std::string_view stateName(DocumentState state);
 
+// The answer to the question asked before a file replaces unsaved text.
+enum class ReplaceAnswer { Save, Replace, Cancel };
+
 // The windows the document commands ask through.
 class DocumentDialogs {
 public:
@@ -32,6 +35,8 @@ public:
     // Shows the new-document confirmation, which answers through
     // saveAs() and startNew().
     virtual void confirmNewDocument() = 0;
+    // Asked before the file at `path` replaces unsaved text.
+    virtual ReplaceAnswer askBeforeReplacing(const std::string& path) = 0;
 };
 
 // The post's files: started afresh, opened and saved as Windows-1251 text,
@@ -48,10 +53,16 @@ public:
     void newDocument();
     // The new-document confirmation's "Создать".
     void startNew();
+    // The open command: the name is chosen first, then, over unsaved text,
+    // the question names the file that would replace it.
     void open();
     // Opens a file named without the dialog (the command line, a drop) just
     // as the open command does; true when it was opened.
     bool openNamed(const std::string& path);
+    // Opens `path` in place of the text, asking first when the text is
+    // unsaved. "Save" saves as the save command does and opens only when the
+    // text was written. True when it was opened.
+    bool openInPlaceOfText(const std::string& path);
     // The save command; true when the text was written.
     bool save();
     // Save as, also the new-document confirmation's "Сохранить"; true when
@@ -61,8 +72,10 @@ public:
     // A post brought back from a recovery copy belongs to the file it had.
     void restoreFile(DocumentState state, std::string openName, std::string saveName);
 
-    // Closing asks only about unsaved text that is not empty.
-    bool needsExitConfirmation() const;
+    // Modified text that is not empty: there is something to lose.
+    bool hasUnsavedText() const;
+    // Closing asks only about unsaved text.
+    bool needsExitConfirmation() const { return hasUnsavedText(); }
 
 private:
     bool write(const std::string& path);

@@ -3,10 +3,7 @@
 namespace quolan {
 
 namespace {
-void openFirst(Document& document, std::span<const std::string> paths,
-               const OutsideFileWindows& windows) {
-    if (!document.openNamed(paths.front()))
-        return;
+void tellAboutTheOthers(std::span<const std::string> paths, const OutsideFileWindows& windows) {
     if (paths.size() > 1 && windows.tellOnlyFirstOpened)
         windows.tellOnlyFirstOpened(paths.front());
 }
@@ -14,27 +11,14 @@ void openFirst(Document& document, std::span<const std::string> paths,
 
 void openGivenFiles(Document& document, std::span<const std::string> paths,
                     const OutsideFileWindows& windows) {
-    if (!paths.empty())
-        openFirst(document, paths, windows);
+    if (!paths.empty() && document.openNamed(paths.front()))
+        tellAboutTheOthers(paths, windows);
 }
 
-void openDroppedFiles(Document& document, bool modified, std::span<const std::string> paths,
+void openDroppedFiles(Document& document, std::span<const std::string> paths,
                       const OutsideFileWindows& windows) {
-    if (paths.empty())
-        return;
-    if (modified && windows.askBeforeReplacing) {
-        switch (windows.askBeforeReplacing(paths.front())) {
-        case ReplaceAnswer::Cancel:
-            return;
-        case ReplaceAnswer::Save:
-            if (!document.save())
-                return;
-            break;
-        case ReplaceAnswer::Replace:
-            break;
-        }
-    }
-    openFirst(document, paths, windows);
+    if (!paths.empty() && document.openInPlaceOfText(paths.front()))
+        tellAboutTheOthers(paths, windows);
 }
 
 } // namespace quolan

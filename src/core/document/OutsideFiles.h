@@ -13,12 +13,7 @@ namespace quolan {
 // command line or dropped from a file manager. They open as the open command
 // opens a file; as one post is edited at a time, only the first of several.
 
-// The answer to the question asked before a drop replaces unsaved text.
-enum class ReplaceAnswer { Save, Replace, Cancel };
-
 struct OutsideFileWindows {
-    // Asked only when the text was modified; gets the file's path.
-    std::function<ReplaceAnswer(const std::string& path)> askBeforeReplacing;
     // Told, with the opened path, that further files were left alone.
     std::function<void(const std::string& opened)> tellOnlyFirstOpened;
 };
@@ -27,9 +22,9 @@ struct OutsideFileWindows {
 void openGivenFiles(Document& document, std::span<const std::string> paths,
                     const OutsideFileWindows& windows);
 
-// Dropped files: asks first when the text was modified. "Save" saves as the
-// save command does and opens only when the text was written.
-void openDroppedFiles(Document& document, bool modified, std::span<const std::string> paths,
+// Dropped files: over unsaved text the document asks first, as the open
+// command does (Document::openInPlaceOfText).
+void openDroppedFiles(Document& document, std::span<const std::string> paths,
                       const OutsideFileWindows& windows);
 
 namespace outside_text {

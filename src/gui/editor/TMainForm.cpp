@@ -58,6 +58,9 @@ TMainForm::TMainForm(QWidget* parent, const QString& settingsPath, const QString
     : QMainWindow(parent), errorSink_([this](std::string_view message) {
           QMessageBox box(QMessageBox::Critical, ui(kMessageTitle), ui(message), QMessageBox::Ok,
                           this);
+          box.setObjectName(QStringLiteral("ErrorMessage"));
+          // Messages name files, and a file name is no markup.
+          box.setTextFormat(Qt::PlainText);
           box.exec();
       }) {
     setObjectName(QStringLiteral("MainForm"));
@@ -246,6 +249,8 @@ void TMainForm::N57Click() {
 void TMainForm::N31Click() {
     QMessageBox reminder(QMessageBox::Information, ui(kMessageTitle), ui(kFontReminder),
                          QMessageBox::Ok, this);
+    reminder.setObjectName(QStringLiteral("FontReminder"));
+    reminder.setTextFormat(Qt::PlainText);
     reminder.exec();
     // The dialog opens with the font chosen last, not with the editor's.
     fontDialog_->setCurrentFont(chosenFont_);

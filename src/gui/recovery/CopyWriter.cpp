@@ -1,27 +1,12 @@
 #include "CopyWriter.h"
 
+#include "gui/shell/FolderSync.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QThread>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace quolan {
-
-namespace {
-// A renamed or removed file stays so after a power cut only once its folder
-// is on the disk too.
-void syncFolder(const QString& file) {
-    const QByteArray folder = QFile::encodeName(QFileInfo(file).absolutePath());
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
-} // namespace
 
 CopyWriter::CopyWriter() : thread_(QThread::create([this] { run(); })) {
     thread_->setObjectName(QStringLiteral("RecoveryWriter"));
@@ -100,7 +85,7 @@ bool CopyWriter::writeFile(const QString& path, const std::string& bytes) {
     }
     if (!file.commit()) // syncs the file before renaming it over the old one
         return false;
-    syncFolder(path);
+    syncFolderOf(path);
     return true;
 }
 
@@ -109,7 +94,7 @@ bool CopyWriter::removeFile(const QString& path) {
         return true;
     if (!QFile::remove(path))
         return false;
-    syncFolder(path);
+    syncFolderOf(path);
     return true;
 }
 

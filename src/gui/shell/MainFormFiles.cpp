@@ -93,8 +93,7 @@ void MainFormFiles::openGivenFiles(const QStringList& paths) {
 }
 
 void MainFormFiles::openDroppedFiles(const QStringList& paths) {
-    quolan::openDroppedFiles(document_, form_.editor().modified(), postPaths(paths),
-                             outsideFileWindows(form_));
+    quolan::openDroppedFiles(document_, postPaths(paths), outsideFileWindows(form_));
 }
 
 QString MainFormFiles::editorFontName() const {
@@ -120,6 +119,10 @@ void MainFormFiles::confirmNewDocument() {
         return;
     CreateNewFrm->ask(
         form_, [this] { return document_.saveAs(); }, [this] { document_.startNew(); });
+}
+
+ReplaceAnswer MainFormFiles::askBeforeReplacing(const std::string& path) {
+    return quolan::askBeforeReplacing(form_, path);
 }
 
 } // namespace quolan

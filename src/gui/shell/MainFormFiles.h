@@ -55,6 +55,7 @@ private:
     std::optional<std::string> chooseOpenName(const std::string& current) override;
     std::optional<std::string> chooseSaveName(const std::string& current) override;
     void confirmNewDocument() override;
+    ReplaceAnswer askBeforeReplacing(const std::string& path) override;
 
     TMainForm& form_;
     std::unique_ptr<FileStore> settingsFiles_;

@@ -17,11 +17,23 @@ QString text(const LanguagePair& pair) {
     return ui(inLanguage(pair, shownLanguage()));
 }
 
+void tellOnlyFirstOpened(QWidget& parent, const std::string& path) {
+    QMessageBox box(QMessageBox::Information, ui(kTitle),
+                    text(outside_text::OnlyFirstOpened) + QString::fromStdString(path),
+                    QMessageBox::Ok, &parent);
+    box.setObjectName(QStringLiteral("OnlyFirstOpened"));
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+} // namespace
+
 ReplaceAnswer askBeforeReplacing(QWidget& parent, const std::string& path) {
     QMessageBox box(QMessageBox::Question, ui(kTitle),
                     text(outside_text::ReplaceQuestion) + QString::fromStdString(path),
                     QMessageBox::NoButton, &parent);
     box.setObjectName(QStringLiteral("ReplaceQuestion"));
+    // A file name is no markup, whatever it looks like.
+    box.setTextFormat(Qt::PlainText);
     QPushButton* save = box.addButton(text(outside_text::SaveButton), QMessageBox::AcceptRole);
     QPushButton* open = box.addButton(text(outside_text::OpenButton), QMessageBox::DestructiveRole);
     QPushButton* cancel = box.addButton(text(outside_text::CancelButton), QMessageBox::RejectRole);
@@ -38,20 +50,8 @@ ReplaceAnswer askBeforeReplacing(QWidget& parent, const std::string& path) {
     return ReplaceAnswer::Cancel;
 }
 
-void tellOnlyFirstOpened(QWidget& parent, const std::string& path) {
-    QMessageBox box(QMessageBox::Information, ui(kTitle),
-                    text(outside_text::OnlyFirstOpened) + QString::fromStdString(path),
-                    QMessageBox::Ok, &parent);
-    box.setObjectName(QStringLiteral("OnlyFirstOpened"));
-    box.exec();
-}
-} // namespace
-
 OutsideFileWindows outsideFileWindows(QWidget& parent) {
-    return {
-        [&parent](const std::string& path) { return askBeforeReplacing(parent, path); },
-        [&parent](const std::string& path) { tellOnlyFirstOpened(parent, path); },
-    };
+    return {[&parent](const std::string& path) { tellOnlyFirstOpened(parent, path); }};
 }
 
 std::vector<std::string> postPaths(const QStringList& paths) {

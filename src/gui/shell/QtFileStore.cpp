@@ -1,84 +1,122 @@
 #include "QtFileStore.h"
 
+#include "core/document/FileTexts.h"
+#include "gui/i18n/InterfaceLanguage.h"
+#include "gui/shell/InPlaceRewrite.h"
+#include "gui/shell/ReplaceByRename.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quolan {
 
 namespace {
+using Status = FileStore::Read::Status;
+
 std::string systemReason(int error) {
     return std::strerror(error);
 }
 
-std::string reasonOf(const QFileDevice& file) {
-    return file.errorString().toStdString();
+std::string notRegularReason() {
+    return std::string(inLanguage(file_text::NotRegularFile, shownLanguage()));
+}
+
+FileStore::Read refused(int error) {
+    return {error == ENOENT ? Status::Missing : Status::Failed, {}, systemReason(error)};
+}
+
+FileStore::Written failed(std::string reason) {
+    return {false, std::move(reason)};
+}
+
+// A symbolic link is replaced at the file it leads to, as QSaveFile does.
+QString linkTarget(const QString& path) {
+    QFileInfo file(path);
+    for (int depth = 0; depth < 128 && file.isSymLink(); ++depth)
+        file.setFile(file.symLinkTarget());
+    return file.isSymLink() ? path : file.filePath();
 }
 } // namespace
 
 FileStore::Read QtFileStore::read(const std::string& path, std::size_t limit) {
     const QString name = QString::fromStdString(path);
-    const QFileInfo info(name);
-    if (info.isDir())
-        return {Read::Status::Failed, {}, systemReason(EISDIR)};
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const bool missing = !info.exists();
-        return {missing ? Read::Status::Missing : Read::Status::Failed, {}, reasonOf(file)};
+    if (fallback_ == Fallback::WriteInPlace) {
+        // A file whose rewrite was cut off is not read half old, half new.
+        if (const int error = InPlaceRewrite(recordFolder_).rollBackCutOff(linkTarget(name)))
+            return {Status::Failed, {}, systemReason(error)};
     }
-    if (info.isFile() && static_cast<std::size_t>(info.size()) > limit)
-        return {Read::Status::TooLarge, {}, {}};
+    const QByteArray native = QFile::encodeName(name);
+    struct stat info {};
+    if (::stat(native.constData(), &info) != 0)
+        return refused(errno);
+    if (S_ISDIR(info.st_mode))
+        return refused(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        return {Status::Failed, {}, notRegularReason()};
+    if (static_cast<std::size_t>(info.st_size) > limit)
+        return {Status::TooLarge, {}, {}};
 
-    // Read in pieces: a device may have no size and no end.
-    Read result{Read::Status::Ok, {}, {}};
-    if (info.isFile())
-        result.bytes.reserve(static_cast<std::size_t>(info.size()));
+    // Should the name have become a pipe since, opening it does not wait.
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return refused(errno);
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {Status::Failed, {}, file.errorString().toStdString()};
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return {Status::Failed, {}, notRegularReason()};
+
+    // Read in pieces up to the limit: the file may grow while it is read.
+    Read result{Status::Ok, {}, {}};
+    result.bytes.reserve(static_cast<std::size_t>(info.st_size));
     std::array<char, 64 * 1024> piece{};
     for (;;) {
         const qint64 got = file.read(piece.data(), static_cast<qint64>(piece.size()));
         if (got < 0)
-            return {Read::Status::Failed, {}, reasonOf(file)};
+            return {Status::Failed, {}, file.errorString().toStdString()};
         if (got == 0)
             break;
         if (result.bytes.size() + static_cast<std::size_t>(got) > limit)
-            return {Read::Status::TooLarge, {}, {}};
+            return {Status::TooLarge, {}, {}};
         result.bytes.append(piece.data(), static_cast<std::size_t>(got));
     }
     return result;
 }
 
 FileStore::Written QtFileStore::replace(const std::string& path, std::string_view bytes) {
-    const QString name = QString::fromStdString(path);
-    QSaveFile file(name);
-    file.setDirectWriteFallback(fallback_ == Fallback::WriteInPlace);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        const QFileInfo info(name);
-        // QSaveFile words this case itself; say it as the system would.
-        if (info.exists() && !info.isDir() && !info.isWritable())
-            return {false, systemReason(EACCES)};
-        return {false, reasonOf(file)};
+    const QString target = linkTarget(QString::fromStdString(path));
+    const InPlaceRewrite inPlace(recordFolder_);
+    if (fallback_ == Fallback::WriteInPlace) {
+        if (const int error = inPlace.rollBackCutOff(target))
+            return failed(systemReason(error));
     }
-    // Qt takes a short write for success: a full disk shows only as one, so
-    // keep writing until the rest goes in or the system names the failure.
-    const char* next = bytes.data();
-    auto left = static_cast<qint64>(bytes.size());
-    while (left > 0) {
-        const qint64 wrote = file.write(next, left);
-        if (wrote <= 0) {
-            const std::string reason = reasonOf(file);
-            file.cancelWriting();
-            file.commit(); // removes the temporary file; the old one stays
-            return {false, reason};
-        }
-        next += wrote;
-        left -= wrote;
-    }
-    if (!file.commit())
-        return {false, reasonOf(file)};
+    const QByteArray native = QFile::encodeName(target);
+    struct stat info {};
+    const bool exists = ::stat(native.constData(), &info) == 0;
+    if (!exists && errno != ENOENT)
+        return failed(systemReason(errno));
+    if (exists && S_ISDIR(info.st_mode))
+        return failed(systemReason(EISDIR));
+    if (exists && !S_ISREG(info.st_mode))
+        return failed(notRegularReason());
+    // The system's own reason: a read-only file system says so.
+    if (exists && ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0)
+        return failed(systemReason(errno));
+
+    int error = replaceByRename(target, bytes);
+    if (error == EACCES && exists && fallback_ == Fallback::WriteInPlace)
+        error = inPlace.rewrite(target, bytes);
+    if (error != 0)
+        return failed(systemReason(error));
     return {true, {}};
 }
 
