@@ -1,3 +1,4 @@
+#include "core/document/TemporaryNames.h"
 #include "core/recovery/RecoveryCopy.h"
 #include "core/ui/CommandIds.h"
 #include "gui/editor/MemoEdit.h"
@@ -133,8 +134,22 @@ TEST(CrashRecovery, aKilledProgramsPostIsOfferedAndRestoredWhereItBelonged) {
     EXPECT_EQ(f.document().openName(), f.path("post.txt"));
     EXPECT_EQ(f.copies(), expected) << "kept by this run now";
 
+    // A copy's write cut off by the kill leaves a temporary of ours; the next
+    // write of the copy clears it, and the copy stays the user's alone.
+    const QString copyName = f.entries().filter(QLatin1String(QtRecoveryStore::kSuffix)).first();
+    const QString leftover = f.stateFolder() + QLatin1Char('/') +
+                             QString::fromStdString(temporaryPrefix(copyName.toStdString())) +
+                             QStringLiteral("Ab12Cd");
+    QFile(leftover).open(QIODevice::WriteOnly);
+    testing::typeText(f.form->memo(), QStringLiteral("!")); // at the start, as an opened post
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(leftover); }, 10000));
+    EXPECT_EQ(f.copies(), std::vector<std::string>{"!Opened text and typed"});
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                            QFileDevice::ReadOther | QFileDevice::WriteOther;
+    EXPECT_FALSE(QFile::permissions(f.stateFolder() + QLatin1Char('/') + copyName) & others);
+
     f.form->runCommand(cmd::FileSave); // where it was opened from, no dialog
-    EXPECT_EQ(f.content("post.txt"), "Opened text and typed");
+    EXPECT_EQ(f.content("post.txt"), "!Opened text and typed"); // typed where the caret was restored
     f.form->recovery().store()->finishOwn();
     EXPECT_TRUE(f.copies().empty());
     f.form.reset(); // the lock goes with the program

@@ -1,10 +1,12 @@
 #include "CopyWriter.h"
 
 #include "gui/shell/FolderSync.h"
+#include "gui/shell/ReplaceByRename.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QThread>
+
+#include <sys/stat.h>
 
 namespace quolan {
 
@@ -73,20 +75,9 @@ void CopyWriter::run() {
 }
 
 bool CopyWriter::writeFile(const QString& path, const std::string& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // The post is the user's own business.
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) // syncs the file before renaming it over the old one
-        return false;
-    syncFolderOf(path);
-    return true;
+    // The post is the user's own business; a write cut off by a kill leaves
+    // only a temporary of ours, which the next write of the copy removes.
+    return replaceByRename(path, bytes, S_IRUSR | S_IWUSR) == 0;
 }
 
 bool CopyWriter::removeFile(const QString& path) {

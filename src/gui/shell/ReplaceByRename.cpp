@@ -56,7 +56,7 @@ void removeLeftovers(const QFileInfo& target) {
 }
 } // namespace
 
-int replaceByRename(const QString& path, std::string_view bytes) {
+int replaceByRename(const QString& path, std::string_view bytes, mode_t newFileMode) {
     const QFileInfo target(path);
     const QByteArray native = QFile::encodeName(target.absoluteFilePath());
     const QByteArray fileName = QFile::encodeName(target.fileName());
@@ -69,7 +69,7 @@ int replaceByRename(const QString& path, std::string_view bytes) {
     // permissions.
     int error = createTemporary(QFile::encodeName(target.absolutePath()),
                                 temporaryPrefix(fileName.toStdString()),
-                                exists ? S_IRUSR | S_IWUSR : 0666, temporary, temporaryPath);
+                                exists ? S_IRUSR | S_IWUSR : newFileMode, temporary, temporaryPath);
     if (error != 0)
         return error;
     if (exists)

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <string_view>
+#include <sys/types.h>
 
 namespace quolan {
 
@@ -13,7 +14,8 @@ namespace quolan {
 // included. An existing file's permissions carry over. Once the file is in
 // place, temporary files of earlier saves of it that were cut off are
 // removed. 0 or the system's error number; a folder that takes no new
-// files answers EACCES and changes nothing.
-int replaceByRename(const QString& path, std::string_view bytes);
+// files answers EACCES and changes nothing. A file that did not exist gets
+// `newFileMode` (less the umask).
+int replaceByRename(const QString& path, std::string_view bytes, mode_t newFileMode = 0666);
 
 } // namespace quolan
