@@ -1,6 +1,7 @@
 #include "PaintedIcon.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 #include <cmath>
 
@@ -53,6 +54,22 @@ QPen roundPen(QColor colour, qreal width) {
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     return pen;
+}
+
+void drawSheet(QPainter& p, qreal left, QColor paper, QColor fold) {
+    QPainterPath sheet;
+    sheet.moveTo(left, 3);
+    sheet.lineTo(left + 13, 3);
+    sheet.lineTo(left + 19, 9);
+    sheet.lineTo(left + 19, 29);
+    sheet.lineTo(left, 29);
+    sheet.closeSubpath();
+    p.setPen(roundPen(kPictureInk, 1.2));
+    p.setBrush(paper);
+    p.drawPath(sheet);
+    p.setBrush(fold);
+    p.drawPolygon(QPolygonF(
+        {QPointF(left + 13, 3), QPointF(left + 13, 9), QPointF(left + 19, 9)}));
 }
 
 QIcon paintedIcon(PictureDrawing drawing, QSizeF designSize) {

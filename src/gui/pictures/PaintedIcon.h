@@ -36,6 +36,9 @@ QIcon paintedIcon(PictureDrawing drawing, QSizeF designSize = {16, 16});
 // The ink of the program's line drawings, and the round-ended pen they use.
 inline const QColor kPictureInk(0x2b, 0x3a, 0x55);
 QPen roundPen(QColor colour, qreal width);
+// A sheet of paper 19 units wide and 26 high, from `left` and 3 units down,
+// its top right corner turned; the post pictures write on it.
+void drawSheet(QPainter& p, qreal left, QColor paper, QColor fold);
 QPixmap paintedPixmap(const PictureDrawing& drawing, QSizeF designSize, QSize size,
                       qreal devicePixelRatio = 1.0);
 

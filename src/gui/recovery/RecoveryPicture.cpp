@@ -3,25 +3,13 @@
 #include "gui/pictures/PaintedIcon.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 namespace quolan {
 
 // A written sheet with a blue arrow curling back to it: a post brought back.
 void drawRecoveredPost(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath sheet;
-    sheet.moveTo(4, 3);
-    sheet.lineTo(17, 3);
-    sheet.lineTo(23, 9);
-    sheet.lineTo(23, 29);
-    sheet.lineTo(4, 29);
-    sheet.closeSubpath();
-    p.setPen(roundPen(kPictureInk, 1.2));
-    p.setBrush(QColor(0xfb, 0xf6, 0xe4));
-    p.drawPath(sheet);
-    p.setBrush(QColor(0xe6, 0xd9, 0xb0));
-    p.drawPolygon(QPolygonF({QPointF(17, 3), QPointF(17, 9), QPointF(23, 9)}));
+    drawSheet(p, 4, QColor(0xfb, 0xf6, 0xe4), QColor(0xe6, 0xd9, 0xb0));
     p.setPen(roundPen(QColor(0x9a, 0x8a, 0x6a), 1.0));
     for (const qreal y : {13.0, 17.0, 21.0, 25.0})
         p.drawLine(QPointF(7, y), QPointF(y < 20 ? 19 : 14, y));

@@ -10,18 +10,7 @@ namespace quolan {
 // A blank sheet with a turned corner and a green plus: a new post.
 void drawNewPost(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath sheet;
-    sheet.moveTo(6, 3);
-    sheet.lineTo(19, 3);
-    sheet.lineTo(25, 9);
-    sheet.lineTo(25, 29);
-    sheet.lineTo(6, 29);
-    sheet.closeSubpath();
-    p.setPen(roundPen(kPictureInk, 1.2));
-    p.setBrush(Qt::white);
-    p.drawPath(sheet);
-    p.setBrush(QColor(0xd9, 0xe2, 0xef));
-    p.drawPolygon(QPolygonF({QPointF(19, 3), QPointF(19, 9), QPointF(25, 9)}));
+    drawSheet(p, 6, Qt::white, QColor(0xd9, 0xe2, 0xef));
     p.setPen(roundPen(QColor(0x9a, 0xa8, 0xbd), 1.0));
     for (const qreal y : {13.0, 17.0, 21.0})
         p.drawLine(QPointF(9, y), QPointF(20, y));
