@@ -14,6 +14,7 @@
 #include "gui/shell/TOptions.h"
 #include "gui/ui/QtText.h"
 #include "support/GuiTestSupport.h"
+#include "support/SilentProgress.h"
 
 #include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
@@ -139,13 +140,7 @@ protected:
     int closings = 0;
 
 private:
-    class NoSplash final : public StartupProgress {
-    public:
-        void setProgress(int) override {}
-        void appendLog(std::string_view) override {}
-        void refresh() override {}
-    };
-    NoSplash progress_;
+    testing::SilentProgress progress_;
     std::unique_ptr<ProgramWindows> windows_;
 };
 

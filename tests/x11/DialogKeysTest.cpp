@@ -9,6 +9,7 @@
 #include "gui/editor/TMainForm.h"
 #include "gui/shell/TCreateNewFrm.h"
 #include "gui/shell/TExitFrm2.h"
+#include "gui/support/SilentProgress.h"
 #include "gui/tags/TagWindows.h"
 #include "x11/support/Desktop.h"
 
@@ -81,13 +82,7 @@ protected:
     }
 
 private:
-    class NoSplash final : public StartupProgress {
-    public:
-        void setProgress(int) override {}
-        void appendLog(std::string_view) override {}
-        void refresh() override {}
-    };
-    NoSplash progress_;
+    testing::SilentProgress progress_;
     std::unique_ptr<ProgramWindows> windows_;
 };
 
@@ -239,11 +234,3 @@ TEST_F(DialogKeys, f10AndALoneAltTakeTheKeyboardToTheMenus) {
 
 } // namespace
 } // namespace quolan
-
-int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    quolan::x11::Desktop desktop;
-    QApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -71,11 +71,3 @@ TEST_F(RealKeys, keysWorkWithTheRussianLayoutActive) {
 
 } // namespace
 } // namespace quolan
-
-int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    quolan::x11::Desktop desktop;
-    QApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -4,6 +4,7 @@
 #include "core/settings/SettingsKeys.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/shell/MainFormFiles.h"
+#include "gui/ui/DialogFont.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SecondaryWindows.h"
 
@@ -38,14 +39,6 @@ constexpr Control kButtons[] = {
 constexpr std::string_view commandItem(Language language) {
     return language == Language::English ? "N36" : "N35";
 }
-
-QFont chooserFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
-                      QStringLiteral("Liberation Sans")});
-    font.setPointSize(8);
-    return font;
-}
 } // namespace
 
 TLanFrm::TLanFrm(TMainForm& mainForm)
@@ -54,7 +47,7 @@ TLanFrm::TLanFrm(TMainForm& mainForm)
       main_(mainForm) {
     setObjectName(QStringLiteral("LanFrm"));
     setWindowTitle(ui(kCaption));
-    setFont(chooserFont());
+    setFont(dialogFont());
     setFixedSize(kClientSize);
 
     auto* label = new QLabel(ui(kLabel.text), this);

@@ -2,6 +2,7 @@
 
 #include "core/editor/Messages.h"
 #include "gui/editor/TMainForm.h"
+#include "gui/ui/DialogFont.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SecondaryWindows.h"
 
@@ -38,15 +39,6 @@ private:
     QAbstractButton& button_;
 };
 
-// The small dialog face the window sizes are made for; where it is missing,
-// a face of the same widths rather than whatever the system substitutes.
-QFont dialogFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
-                      QStringLiteral("Liberation Sans")});
-    font.setPointSize(8);
-    return font;
-}
 } // namespace
 
 TagDialog::TagDialog(TMainForm& mainForm, ParameterTag tag, const Frame& frame)

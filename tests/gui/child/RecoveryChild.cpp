@@ -3,7 +3,7 @@
 // it to see what the next start finds.
 //   RecoveryChild <post file> <text to type>
 
-#include "core/app/StartupSequence.h"
+#include "../support/SilentProgress.h"
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/Windows.h"
 #include "gui/editor/MemoEdit.h"
@@ -15,20 +15,11 @@
 
 #include <cstdio>
 
-namespace {
-class NoSplash final : public quolan::StartupProgress {
-public:
-    void setProgress(int) override {}
-    void appendLog(std::string_view) override {}
-    void refresh() override {}
-};
-} // namespace
-
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (argc != 3)
         return 2;
-    NoSplash splash;
+    quolan::testing::SilentProgress splash;
     quolan::ProgramWindows windows;
     windows.create(splash);
     quolan::MainForm->show();

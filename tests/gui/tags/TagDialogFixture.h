@@ -6,6 +6,7 @@
 #include "gui/editor/MemoEdit.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/support/GuiTestSupport.h"
+#include "gui/support/SilentProgress.h"
 #include "gui/tags/FieldDialogs.h"
 #include "gui/tags/TColorFrm.h"
 #include "gui/tags/TFontFrm.h"
@@ -115,13 +116,7 @@ protected:
     std::vector<std::string> errors;
 
 private:
-    class NoSplash final : public StartupProgress {
-    public:
-        void setProgress(int) override {}
-        void appendLog(std::string_view) override {}
-        void refresh() override {}
-    };
-    NoSplash progress_;
+    testing::SilentProgress progress_;
     std::unique_ptr<ProgramWindows> windows_;
 };
 
