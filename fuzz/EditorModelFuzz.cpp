@@ -124,11 +124,13 @@ public:
             break;
         }
         case 2:
-        case 3: { // a file loaded, or a text set as it is
-            const bool load = input.ConsumeBool();
+        case 3: { // a file loaded, a text set as it is, or the text rewritten
+            const int way = input.ConsumeIntegralInRange(0, 2);
             const std::string given = pieceFrom(input) + pieceFrom(input);
-            const std::string wanted = load ? toCrLf(given) : given;
-            const auto result = load ? model_.loadText(given) : model_.setText(given);
+            const std::string wanted = way == 0 ? toCrLf(given) : given;
+            const auto result = way == 0   ? model_.loadText(given)
+                                : way == 1 ? model_.setText(given)
+                                           : model_.rewrite(given);
             if (given.size() > model_.capacity() || wanted.size() > model_.capacity()) {
                 // A load refuses a file too large before its breaks are mended.
                 FUZZ_CHECK(result == EditorModel::Result::TooLarge);
@@ -140,6 +142,10 @@ public:
             }
             FUZZ_CHECK(result == EditorModel::Result::Changed);
             resetTo(wanted);
+            if (way == 2) { // kept for one undo, and not saved
+                shadow_.modified = true;
+                shadow_.undoTargets = {before};
+            }
             expectedChanges = 1;
             break;
         }

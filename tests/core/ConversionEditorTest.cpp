@@ -37,7 +37,7 @@ struct Fixture {
     int selectionChanges = 0;
 };
 
-TEST(ConversionCommands, wholeTextCommandsConvertEverythingAndResetTheEditor) {
+TEST(ConversionCommands, wholeTextCommandsConvertEverythingAsOneUndoableEdit) {
     struct Case {
         cmd::Id command;
         std::u16string_view before;
@@ -57,8 +57,14 @@ TEST(ConversionCommands, wholeTextCommandsConvertEverythingAndResetTheEditor) {
         EXPECT_EQ(f.changes, 1);
         EXPECT_EQ(f.editor.selectionStart(), 0U);
         EXPECT_EQ(f.editor.selectionLength(), 0U);
-        EXPECT_FALSE(f.editor.modified());
-        EXPECT_FALSE(f.editor.canUndo());
+        // Not saved and not lost: closing asks, and one undo brings it back.
+        EXPECT_TRUE(f.editor.modified()) << c.command;
+        f.editor.undo();
+        EXPECT_EQ(f.editor.text(), cp1251(c.before) + "!") << c.command;
+        EXPECT_TRUE(f.editor.modified());
+        f.editor.undo();
+        EXPECT_EQ(f.editor.text(), cp1251(c.after)) << c.command;
+        EXPECT_EQ(f.changes, 3);
     }
 }
 

@@ -108,6 +108,35 @@ TEST(EditorModel, wholeTextReplacementsResetSelectionFlagAndUndo) {
     }
 }
 
+TEST(EditorModel, rewriteReportsOnlyTheStretchThatDiffersAndOneUndoTakesItBack) {
+    struct Case {
+        std::string_view before, after;
+        std::size_t position, removed, inserted;
+    };
+    const Case cases[] = {
+        {"[b]x[/b] y", "<b>x</b> y", 0, 8, 8}, {"aa", "aaa", 2, 0, 1},
+        {"abcabc", "abc", 3, 3, 0},             {"abc", "ac", 1, 1, 0},
+        {"x\r\ny", "x\r\nz", 3, 1, 1},           {"old", "", 0, 3, 0},
+    };
+    for (const Case& c : cases) {
+        EditorModel model = withText(c.before);
+        model.setSelection(1, 1);
+        Recorder recorder(model);
+        ASSERT_EQ(model.rewrite(c.after), EditorModel::Result::Changed) << c.after;
+        EXPECT_EQ(model.text(), c.after);
+        ASSERT_EQ(recorder.changes.size(), 1u);
+        EXPECT_EQ(recorder.changes[0].position, c.position) << c.after;
+        EXPECT_EQ(recorder.changes[0].removed, c.removed) << c.after;
+        EXPECT_EQ(recorder.changes[0].inserted, c.inserted) << c.after;
+        EXPECT_TRUE(model.modified());
+        EXPECT_EQ(model.selectionStart() + model.selectionLength(), 0u);
+        model.undo();
+        EXPECT_EQ(model.text(), c.before) << c.after;
+        model.undo();
+        EXPECT_EQ(model.text(), c.after) << c.after;
+    }
+}
+
 TEST(EditorModel, anEqualWholeTextChangesNothingAtAll) {
     EditorModel model = withText("same\r\ntext");
     model.edit(4, 0, "!"); // modified, undoable, caret at 5
@@ -115,6 +144,7 @@ TEST(EditorModel, anEqualWholeTextChangesNothingAtAll) {
     Recorder recorder(model);
     EXPECT_EQ(model.setText("same!\r\ntext"), EditorModel::Result::Unchanged);
     EXPECT_EQ(model.loadText("same!\ntext"), EditorModel::Result::Unchanged);
+    EXPECT_EQ(model.rewrite("same!\r\ntext"), EditorModel::Result::Unchanged);
     EXPECT_TRUE(recorder.changes.empty());
     EXPECT_EQ(recorder.selectionChanges, 0);
     EXPECT_EQ(model.selectionStart(), 2u);

@@ -36,11 +36,12 @@ void registerConversionCommands(CommandRegistry& commands, EditorModel& editor) 
     // The length never changes, so none of these can exceed the capacity.
     for (const TransliterationCommands& entry : kTransliterationCommands) {
         const Transliteration table = entry.table;
-        // An equal result leaves the editor untouched: set text ignores it.
+        // An equal result leaves the editor untouched; a changed one can be
+        // taken back with one undo, so a misclick loses nothing.
         commands.add(entry.wholeText, [&editor, table] {
             std::string text = editor.text();
             transliterateInPlace(text, table);
-            editor.setText(text);
+            editor.rewrite(text);
         });
         // Always written back, even when empty or equal: the selection goes.
         commands.add(entry.selection, [&editor, table] {
@@ -56,7 +57,7 @@ void registerConversionCommands(CommandRegistry& commands, EditorModel& editor) 
         commands.add(entry.id, [&editor, direction] {
             std::string text = editor.text();
             if (convertInPlace(text, direction) > 0)
-                editor.setText(text);
+                editor.rewrite(text);
         });
     }
 }

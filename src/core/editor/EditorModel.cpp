@@ -65,6 +65,35 @@ EditorModel::Result EditorModel::setText(std::string_view newText) {
     return replaceWhole(newText);
 }
 
+EditorModel::Result EditorModel::rewrite(std::string_view newText) {
+    if (newText.size() > capacity_)
+        return Result::TooLarge;
+    const std::string_view old = textView();
+    if (old == newText)
+        return Result::Unchanged;
+    const std::size_t shorter = std::min(old.size(), newText.size());
+    const std::size_t head = static_cast<std::size_t>(
+        std::mismatch(old.begin(), old.begin() + static_cast<std::ptrdiff_t>(shorter),
+                      newText.begin())
+            .first -
+        old.begin());
+    std::size_t tail = 0;
+    while (tail < shorter - head && old[old.size() - 1 - tail] == newText[newText.size() - 1 - tail])
+        ++tail;
+    const std::size_t removed = old.size() - head - tail;
+    const std::string_view inserted = newText.substr(head, newText.size() - head - tail);
+    undo_ = UndoUnit{UndoUnit::Kind::Rewriting, head, std::string(old.substr(head, removed)),
+                     std::string(inserted), false};
+    TextChange change = apply(head, removed, inserted);
+    change.wholeText = change.position == 0 && change.removed + change.inserted > 0 &&
+                       change.inserted == text_.size();
+    selStart_ = 0;
+    selLength_ = 0;
+    modified_ = true;
+    changed.notify(change);
+    return Result::Changed;
+}
+
 void EditorModel::clear() {
     // Unlike set text, clearing an empty text still resets the flag and undo.
     const TextChange change{0, text_.size(), 0, breaks_.count(), true};

@@ -52,6 +52,12 @@ public:
     Result setText(std::string_view newText);  // taken exactly as given
     void clear();
 
+    // Rewrites the text to `newText` as one edit the next undo takes back, so
+    // that a conversion or a replace-all loses nothing: the post counts as
+    // modified and the caret goes to the start. Only the stretch that differs
+    // is replaced and reported.
+    Result rewrite(std::string_view newText);
+
     void selectAll();
     void setSelection(std::size_t start, std::size_t length);
     void undo();
@@ -68,7 +74,7 @@ public:
 
 private:
     struct UndoUnit {
-        enum class Kind { Typing, Deleting };
+        enum class Kind { Typing, Deleting, Rewriting };
         Kind kind;
         std::size_t position;
         std::string removed;  // what the unit took out of the text
