@@ -59,6 +59,10 @@ TEST(FindBar, opensFromTheEditMenuFindsWithF3AndReplacesAllInOneUndo) {
     EXPECT_TRUE(status.text().endsWith(text("продолжено с начала")));
     QTest::keyClick(&find, Qt::Key_F3, Qt::ShiftModifier);
     EXPECT_EQ(model.selectionStart(), 19u);
+    QTest::keyClick(&find, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(&find, Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(model.selectionStart(), 19u);
+    EXPECT_TRUE(status.text().endsWith(text("продолжено с конца")));
 
     QTest::keyClick(&find, Qt::Key_Escape);
     EXPECT_FALSE(bar.isVisible());

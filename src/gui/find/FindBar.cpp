@@ -7,8 +7,8 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -88,11 +88,8 @@ FindBar::FindBar(EditorModel& editor, QWidget& editorView, ReportError report, Q
     grid->addLayout(options, 2, 0, 1, 5);
     grid->setColumnStretch(1, 1);
 
-    connect(findText_, &QLineEdit::returnPressed, this, [this] {
-        const bool back = QGuiApplication::keyboardModifiers() & Qt::ShiftModifier;
-        find(back ? SearchDirection::Backward : SearchDirection::Forward);
-    });
-    connect(replaceText_, &QLineEdit::returnPressed, this, &FindBar::replace);
+    findText_->installEventFilter(this);
+    replaceText_->installEventFilter(this);
     connect(next, &QPushButton::clicked, this, &FindBar::findNext);
     connect(previous, &QPushButton::clicked, this, &FindBar::findPrevious);
     connect(replaceOne, &QPushButton::clicked, this, &FindBar::replace);
@@ -132,7 +129,8 @@ bool FindBar::hasPattern() const {
 
 void FindBar::open(bool withReplace) {
     const std::size_t length = editor_.selectionLength();
-    if (length > 0 && length <= kLongestPrefill) {
+    if (length > 0 && length <= kLongestPrefill &&
+        !(hasPattern() && selectionIsMatch(editor_, search()))) {
         const std::string selected = editor_.selectedText();
         if (selected.find_first_of("\r\n") == std::string::npos)
             findText_->setText(displayText(selected));
@@ -144,6 +142,22 @@ void FindBar::open(bool withReplace) {
     field->setFocus(Qt::ShortcutFocusReason);
     field->selectAll();
     showCount({}, SearchDirection::Forward);
+}
+
+bool FindBar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        return QWidget::eventFilter(watched, event);
+    // Enter finds the next match, Shift+Enter the previous; in the
+    // replacement it replaces.
+    if (watched == replaceText_)
+        replace();
+    else
+        find(key->modifiers() & Qt::ShiftModifier ? SearchDirection::Backward
+                                                  : SearchDirection::Forward);
+    return true;
 }
 
 void FindBar::openFind() {

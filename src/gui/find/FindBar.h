@@ -46,6 +46,9 @@ public:
 
     void setLanguage(Language language);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct Status {
         enum class Kind { None, Count, NotFound, Replaced } kind = Kind::None;
