@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     {
         EditorModel model;
         model.loadText(post);
-        const TextSearch search({postText(QStringLiteral("последнее СЛОВО")), false, true});
+        const TextSearch search({postText(QStringLiteral("последнее СЛОВО")), false, false});
         std::size_t found = 0;
         const double ours = medianMs(21, [&] {
             model.setSelection(0, 0);
