@@ -1,5 +1,6 @@
 #include "ExtraLanguageTables.h"
 
+#include "core/find/FindTexts.h"
 #include "core/preview/PreviewTexts.h"
 #include "core/recovery/RecoveryTexts.h"
 
@@ -19,6 +20,7 @@ constexpr LanguageRow kPreviewRows[] = {
 constexpr LanguageTable kExtraTables[] = {
     {"recovery", kRecoveryRows},
     {"preview", kPreviewRows},
+    {"find", kFindRows},
 };
 } // namespace
 

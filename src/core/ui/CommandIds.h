@@ -21,6 +21,10 @@ inline constexpr Id SelectAll = "edit.selectAll";
 inline constexpr Id CopySelection = "clipboard.copySelection";
 inline constexpr Id CopyAll = "clipboard.copyAll";
 inline constexpr Id Paste = "clipboard.paste";
+inline constexpr Id Find = "find.show";
+inline constexpr Id Replace = "find.replace";
+inline constexpr Id FindNext = "find.next";
+inline constexpr Id FindPrevious = "find.previous";
 
 // View.
 inline constexpr Id EditorFont = "view.font";

@@ -1,5 +1,6 @@
 #include "MenuTables.h"
 
+#include "core/find/FindTexts.h"
 #include "core/preview/PreviewTexts.h"
 #include "core/ui/CommandIds.h"
 
@@ -26,6 +27,12 @@ constexpr MenuEntry kMainMenu[] = {
     {1, "N28", "&Назад", "Ctrl+Z", cmd::Undo},
     {1, "N67", "Вперед", "Ctrl+X", cmd::Nothing, kHidden},
     {1, "N26", "Выделить в&сё", "Ctrl+A", cmd::SelectAll},
+    // Ctrl+F is the focus tag's: finding takes keys no other item has.
+    {1, "FindSeparator1", "-"},
+    {1, "Find1", findCaption("Find1"), "Ctrl+Shift+F", cmd::Find},
+    {1, "FindNext1", findCaption("FindNext1"), "F3", cmd::FindNext},
+    {1, "FindPrevious1", findCaption("FindPrevious1"), "Shift+F3", cmd::FindPrevious},
+    {1, "Replace1", findCaption("Replace1"), "Ctrl+H", cmd::Replace},
 
     {0, "N29", "Вид"},
     {1, "N31", "&Шрифт", {}, cmd::EditorFont},

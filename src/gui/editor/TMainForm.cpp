@@ -8,6 +8,7 @@
 #include "core/ui/ToolbarTable.h"
 #include "gui/editor/AltKeys.h"
 #include "gui/editor/MemoEdit.h"
+#include "gui/find/FindBar.h"
 #include "gui/i18n/InterfaceLanguage.h"
 #include "gui/pictures/Pictures.h"
 #include "gui/preview/TPreviewFrm.h"
@@ -74,6 +75,7 @@ TMainForm::TMainForm(QWidget* parent, const QString& settingsPath, const QString
     buildMenus();
     files_ = std::make_unique<MainFormFiles>(*this, settingsPath);
     language_ = new InterfaceLanguage(*this);
+    connect(language_, &InterfaceLanguage::languageShown, findBar_, &FindBar::setLanguage);
     tray_->loadStoredIcon(files_->settings());
     registerCommands();
     // After files_: the first tick applies the stored language before the
@@ -98,8 +100,10 @@ TMainForm::~TMainForm() {
     // TMainForm.FormDestroy: the icon leaves the notification area.
     delete tray_;
     tray_ = nullptr;
-    // The editor widget mirrors editor_, a member that dies before the
-    // widgets QWidget's destructor deletes; let it go first.
+    // The editor widget and the find bar follow editor_, a member that dies
+    // before the widgets QWidget's destructor deletes; let them go first.
+    delete findBar_;
+    findBar_ = nullptr;
     delete memo_;
     memo_ = nullptr;
 }
@@ -154,6 +158,9 @@ void TMainForm::buildWindow() {
     setFocusProxy(memo_);
     typeNothingWithAlt(*memo_);
     column->addWidget(pages, 1);
+    findBar_ = new FindBar(
+        editor_, *memo_, [this](std::string_view message) { reportError(message); }, central);
+    column->addWidget(findBar_);
     setCentralWidget(central);
 
     auto* statusBar = new QStatusBar(this);
@@ -200,6 +207,7 @@ void TMainForm::registerCommands() {
     registerSimpleTagCommands(commands_, editor_, report);
     registerEditCommands(commands_, editor_, clipboard_, report);
     registerConversionCommands(commands_, editor_);
+    registerFindCommands(commands_, *findBar_);
     commands_.add(cmd::WordWrap, [this] { N57Click(); });
     commands_.add(cmd::EditorFont, [this] { N31Click(); });
     commands_.add(cmd::Preview, [this] { openPreview(*this, preview_); });

@@ -20,6 +20,7 @@ class QTimer;
 
 namespace quolan {
 
+class FindBar;
 class InterfaceLanguage;
 class MainFormFiles;
 class MainFormRecovery;
@@ -53,6 +54,8 @@ public:
     MainFormFiles& files() { return *files_; }
     // The preview window, once the preview command has opened it.
     TPreviewFrm* previewWindow() const { return preview_.get(); }
+    // The find and replace bar above the status bar.
+    FindBar& findBar() const { return *findBar_; }
     // The interface language commands.
     InterfaceLanguage& language() const { return *language_; }
     // The notification-area icon, its menu and the hidden taskbar button.
@@ -99,6 +102,7 @@ private:
     std::unique_ptr<ShortcutKeys> keys_;
     MemoEdit* memo_ = nullptr;
     QLabel* len_ = nullptr;
+    FindBar* findBar_ = nullptr;
     QFontDialog* fontDialog_ = nullptr;
     QFont chosenFont_;
     QTimer* timer1_ = nullptr;

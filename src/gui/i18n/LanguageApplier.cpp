@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include <algorithm>
 
@@ -46,6 +47,14 @@ void dropMenuOpeners(QList<QObject*>& found) {
             openers.push_back(menu->menuAction());
     found.removeIf([&](QObject* object) { return openers.contains(object); });
 }
+// A button that shows a picture only: its hint is its text.
+QToolButton* pictureButton(QObject& object) {
+    auto* button = qobject_cast<QToolButton*>(&object);
+    return button && button->toolButtonStyle() == Qt::ToolButtonIconOnly && button->text().isEmpty()
+               ? button
+               : nullptr;
+}
+
 void setLabelText(QLabel& label, const QString& text) {
     label.setText(text);
     // A one-line label placed by hand was sized for its built text; like
@@ -109,6 +118,8 @@ QString LanguageApplier::currentText(QObject& element) {
         return menu->title();
     if (auto* action = qobject_cast<QAction*>(&element))
         return menuCaption(*action);
+    if (QToolButton* picture = pictureButton(element))
+        return picture->toolTip();
     if (auto* button = qobject_cast<QAbstractButton*>(&element))
         return button->text();
     if (auto* label = qobject_cast<QLabel*>(&element))
@@ -134,7 +145,10 @@ void LanguageApplier::setText(const LanguageRow& row, std::string_view utf8) {
         menu->setTitle(text);
     else if (auto* action = qobject_cast<QAction*>(object))
         setMenuCaption(*action, text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(object))
+    else if (QToolButton* picture = pictureButton(*object)) {
+        picture->setToolTip(text);
+        picture->setAccessibleName(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(object))
         button->setText(text);
     else if (auto* label = qobject_cast<QLabel*>(object))
         setLabelText(*label, text);
