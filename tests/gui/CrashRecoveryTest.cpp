@@ -14,9 +14,11 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QTest>
 
 #include <gtest/gtest.h>
+#include <sys/time.h>
 
 namespace quolan {
 namespace {
@@ -149,7 +151,8 @@ TEST(CrashRecovery, aKilledProgramsPostIsOfferedAndRestoredWhereItBelonged) {
     EXPECT_FALSE(QFile::permissions(f.stateFolder() + QLatin1Char('/') + copyName) & others);
 
     f.form->runCommand(cmd::FileSave); // where it was opened from, no dialog
-    EXPECT_EQ(f.content("post.txt"), "!Opened text and typed"); // typed where the caret was restored
+    EXPECT_EQ(f.content("post.txt"),
+              "!Opened text and typed"); // typed where the caret was restored
     f.form->recovery().store()->finishOwn();
     EXPECT_TRUE(f.copies().empty());
     f.form.reset(); // the lock goes with the program
@@ -229,6 +232,70 @@ TEST(RecoveryOnClose, theExitQuestionsCloseBoxKeepsTheLatestTypingAndLeavingDrop
     }
     f.form.reset();
     EXPECT_TRUE(f.entries().isEmpty()) << "\"Выйти\" leaves the post on purpose";
+}
+
+// A lock file as an instance that died while holding it left it, aged so
+// that its age alone makes it look stale: only holding a lock keeps it.
+void leaveLock(const QString& path, qint64 pid) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::number(pid) + '\n' + QCoreApplication::applicationName().toUtf8() +
+               '\n' + QSysInfo::machineHostName().toUtf8() + '\n');
+}
+
+void ageByAnHour(const QString& path) {
+    const timeval hourAgo{QDateTime::currentSecsSinceEpoch() - 3600, 0};
+    const timeval times[2] = {hourAgo, hourAgo};
+    ASSERT_EQ(::utimes(QFile::encodeName(path).constData(), times), 0);
+}
+
+TEST(RecoveryLocks, theLocksOfGoneInstancesAreClearedAndNoLiveInstancesLockOrCopy) {
+    testing::TempFolder f;
+    const QString folder = f.dir.filePath(QStringLiteral("state"));
+    // Two running instances: one whose post was saved (its lock stays, with
+    // no copy beside it) and one that keeps a copy.
+    QtRecoveryStore saved(folder);
+    saved.writeOwn({DocumentState::New, {}, {}, "saved since"});
+    saved.removeOwn();
+    saved.finishOwn();
+    QtRecoveryStore keeping(folder);
+    keeping.writeOwn({DocumentState::New, {}, {}, "still typing"});
+    keeping.finishOwn();
+
+    QProcess ended;
+    ended.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+    ASSERT_TRUE(ended.waitForStarted());
+    const qint64 deadPid = ended.processId();
+    ended.kill();
+    ASSERT_TRUE(ended.waitForFinished());
+    const QString gone = folder + QStringLiteral("/post-%1-0a.recovery").arg(deadPid);
+    leaveLock(gone + QStringLiteral(".lock"), deadPid);
+    // Its pid is a running program's now, ours: still nobody holds it.
+    const QString reused =
+        folder + QStringLiteral("/post-%1-0b.recovery").arg(QCoreApplication::applicationPid());
+    leaveLock(reused + QStringLiteral(".lock"), QCoreApplication::applicationPid());
+    // Gone, with a copy: that one is offered, not cleared.
+    const QString goneWithCopy = folder + QStringLiteral("/post-%1-0c.recovery").arg(deadPid);
+    leaveLock(goneWithCopy + QStringLiteral(".lock"), deadPid);
+    QFile copy(goneWithCopy);
+    ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+    copy.write(encodeRecoveryCopy({DocumentState::New, {}, {}, "left"}).c_str());
+    copy.close();
+    for (const QString& lock : QDir(folder).entryList({QStringLiteral("*.lock")}))
+        ageByAnHour(folder + QLatin1Char('/') + lock);
+
+    QtRecoveryStore starting(folder);
+    const std::vector<std::string> claimed = starting.claimLeftCopies();
+    EXPECT_EQ(claimed, std::vector<std::string>{QFileInfo(goneWithCopy).baseName().toStdString()});
+    QStringList expected{QFileInfo(saved.ownPath()).fileName() + QStringLiteral(".lock"),
+                         QFileInfo(keeping.ownPath()).fileName(),
+                         QFileInfo(keeping.ownPath()).fileName() + QStringLiteral(".lock"),
+                         QFileInfo(goneWithCopy).fileName(),
+                         QFileInfo(goneWithCopy).fileName() + QStringLiteral(".lock")};
+    expected.sort();
+    EXPECT_EQ(
+        QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name).join(u' ').toStdString(),
+        expected.join(u' ').toStdString());
 }
 
 } // namespace
