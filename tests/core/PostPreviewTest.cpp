@@ -168,8 +168,7 @@ TEST(PostPreview, countsWhatTheEditorAndTheForumCount) {
     EXPECT_EQ(counts.forumCharacters, 2u + 1 + 1 + 1 + 1 + 3);
 }
 
-// A long post shows its beginning only, closed where it was cut, while its
-// findings and counts still cover all of it.
+// The beginning of a long post, closed where it was cut; the check goes on.
 TEST(PostPreview, theHtmlStopsWhereItWasAskedToAndTheCheckGoesOnToTheEnd) {
     const std::string post = "[quote]ab\r\ncd[/quote] [b]x [u]y [i]z";
     PreviewOptions options;
