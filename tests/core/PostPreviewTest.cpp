@@ -168,6 +168,25 @@ TEST(PostPreview, countsWhatTheEditorAndTheForumCount) {
     EXPECT_EQ(counts.forumCharacters, 2u + 1 + 1 + 1 + 1 + 3);
 }
 
+// The beginning of a long post, closed where it was cut; the check goes on.
+TEST(PostPreview, theHtmlStopsWhereItWasAskedToAndTheCheckGoesOnToTheEnd) {
+    const std::string post = "[quote]ab\r\ncd[/quote] [b]x [u]y [i]z";
+    PreviewOptions options;
+    options.htmlBytes = post.find("cd");
+    options.keptFindings = 2;
+    const PostPreview cut = previewPost(post, options);
+    EXPECT_TRUE(cut.htmlCut);
+    EXPECT_EQ(cut.html, u"<html><body style=\"font-size:13px;\">" BOX u"Цитата:</b></p>" P(u"ab")
+                            END_BOX u"</body></html>");
+    EXPECT_EQ(cut.findingCount, 3u);
+    ASSERT_EQ(cut.findings.size(), 2u);
+    EXPECT_EQ(cut.findings[1].tag, "[u]");
+    EXPECT_EQ(cut.counts.forumCharacters, previewPost(post).counts.forumCharacters);
+
+    options.htmlBytes = post.size();
+    EXPECT_FALSE(previewPost(post, options).htmlCut);
+}
+
 TEST(PostPreview, sizesFollowTheBrowsersRatios) {
     const int expected[] = {8, 12, 13, 16, 20, 26, 39};
     for (int n = 1; n <= 7; ++n)

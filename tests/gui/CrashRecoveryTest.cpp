@@ -14,9 +14,11 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QTest>
 
 #include <gtest/gtest.h>
+#include <sys/time.h>
 
 namespace quolan {
 namespace {
@@ -149,7 +151,8 @@ TEST(CrashRecovery, aKilledProgramsPostIsOfferedAndRestoredWhereItBelonged) {
     EXPECT_FALSE(QFile::permissions(f.stateFolder() + QLatin1Char('/') + copyName) & others);
 
     f.form->runCommand(cmd::FileSave); // where it was opened from, no dialog
-    EXPECT_EQ(f.content("post.txt"), "!Opened text and typed"); // typed where the caret was restored
+    EXPECT_EQ(f.content("post.txt"),
+              "!Opened text and typed"); // typed where the caret was restored
     f.form->recovery().store()->finishOwn();
     EXPECT_TRUE(f.copies().empty());
     f.form.reset(); // the lock goes with the program
@@ -229,6 +232,40 @@ TEST(RecoveryOnClose, theExitQuestionsCloseBoxKeepsTheLatestTypingAndLeavingDrop
     }
     f.form.reset();
     EXPECT_TRUE(f.entries().isEmpty()) << "\"Выйти\" leaves the post on purpose";
+}
+
+// Lock files as instances that died holding them left them, aged so that
+// their age alone makes them look stale: only a lock that is held stays.
+TEST(RecoveryLocks, theLocksOfGoneInstancesAreClearedAndALiveInstancesNever) {
+    testing::TempFolder f;
+    const QString folder = f.dir.filePath(QStringLiteral("state"));
+    QtRecoveryStore saved(folder); // runs; its post was saved: a lock, no copy
+    saved.writeOwn({DocumentState::New, {}, {}, "saved since"});
+    saved.removeOwn();
+    saved.finishOwn();
+    QProcess ended;
+    ended.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+    ASSERT_TRUE(ended.waitForStarted());
+    const qint64 deadPid = ended.processId();
+    ended.kill();
+    ASSERT_TRUE(ended.waitForFinished());
+    // The second names a running program, this one: a reused pid.
+    for (const qint64 pid : {deadPid, QCoreApplication::applicationPid()}) {
+        QFile lock(folder + QStringLiteral("/post-%1-0a.recovery.lock").arg(pid));
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::number(pid) + '\n' + QCoreApplication::applicationName().toUtf8() +
+                   '\n' + QSysInfo::machineHostName().toUtf8() + '\n');
+    }
+    const timeval hourAgo{QDateTime::currentSecsSinceEpoch() - 3600, 0};
+    const timeval times[2] = {hourAgo, hourAgo};
+    for (const QString& lock : QDir(folder).entryList({QStringLiteral("*.lock")}))
+        ASSERT_EQ(::utimes(QFile::encodeName(folder + QLatin1Char('/') + lock).constData(), times),
+                  0);
+
+    QtRecoveryStore starting(folder);
+    EXPECT_TRUE(starting.claimLeftCopies().empty());
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden).join(u' ').toStdString(),
+              QFileInfo(saved.ownPath() + QStringLiteral(".lock")).fileName().toStdString());
 }
 
 } // namespace

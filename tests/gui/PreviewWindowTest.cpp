@@ -8,9 +8,11 @@
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -29,11 +31,15 @@ protected:
 
     TPreviewFrm& open() {
         main.runCommand(cmd::Preview);
-        settle();
         TPreviewFrm* preview = main.previewWindow();
         if (!preview)
             throw std::runtime_error("no preview window");
+        waitForRender(*preview);
         return *preview;
+    }
+
+    static void waitForRender(const TPreviewFrm& preview) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !preview.rendering(); }, 20000));
     }
 
     QString shown(TPreviewFrm& preview) {
@@ -74,7 +80,7 @@ TEST_F(PreviewWindow, followsTypingAfterThePauseAndNotWhileHidden) {
     EXPECT_FALSE(pause.isActive());
     EXPECT_TRUE(preview.stale());
     main.runCommand(cmd::Preview); // shown again, it shows the post as it is now
-    settle();
+    waitForRender(preview);
     EXPECT_FALSE(shown(preview).contains(QStringLiteral("[b]")));
     EXPECT_TRUE(shown(preview).contains(QStringLiteral("hi")));
 }
@@ -92,6 +98,46 @@ TEST_F(PreviewWindow, aCheckerEntrySelectsItsTagInTheEditor) {
     EXPECT_EQ(main.editor().selectionLength(), 4u);
     EXPECT_EQ(main.memo().textCursor().selectedText(), QStringLiteral("[/b]"));
     EXPECT_TRUE(child<QLabel>(preview, "PreviewCounts").text().contains(QStringLiteral("17")));
+}
+
+TEST_F(PreviewWindow, opensBesideTheMainWindowOnTheScreenAndStaysAboveIt) {
+    const QRect screen = main.screen()->availableGeometry();
+    main.setGeometry(screen.x() + 10, screen.y() + 10, 200, 150);
+    settle();
+    TPreviewFrm& preview = open();
+    EXPECT_TRUE(screen.contains(preview.frameGeometry()));
+    EXPECT_FALSE(preview.frameGeometry().intersects(main.frameGeometry()));
+    // Owned by the main window, so that the window manager keeps it above.
+    EXPECT_EQ(preview.windowType(), Qt::Tool);
+    ASSERT_NE(preview.windowHandle(), nullptr);
+    EXPECT_EQ(preview.windowHandle()->transientParent(), main.windowHandle());
+}
+
+// A post over the live limit: its beginning is shown, with the note saying
+// so, and its tags are checked to the end; the command returns at once,
+// before the post is rendered.
+TEST_F(PreviewWindow, aLongPostShowsItsBeginningAndChecksItAllAwayFromTheWindowsThread) {
+    TPreviewFrm& preview = open();
+    const auto& note = child<QLabel>(preview, "PreviewNote");
+    EXPECT_FALSE(note.isVisible()) << "a short post has nothing to be told";
+
+    std::string post = "first line\r\n";
+    while (post.size() < 4 * TPreviewFrm::kLiveLimit)
+        post += "[i]a line of the post[/i]\r\n";
+    post += "last words [b]";
+    main.editor().loadText(post);
+    EXPECT_TRUE(note.isVisible());
+    preview.refresh();
+    EXPECT_TRUE(preview.rendering());
+    waitForRender(preview);
+    EXPECT_TRUE(shown(preview).startsWith(QStringLiteral("first line")));
+    EXPECT_FALSE(shown(preview).contains(QStringLiteral("last words")));
+    const auto& list = child<QListWidget>(preview, "TagFindings");
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_TRUE(list.item(0)->text().contains(QStringLiteral("[b]")));
+
+    main.editor().loadText("short again");
+    EXPECT_FALSE(note.isVisible());
 }
 
 TEST(PreviewLinks, handsOnlyWebAddressesToTheBrowser) {

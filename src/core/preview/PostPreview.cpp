@@ -5,6 +5,7 @@
 #include "core/preview/PreviewTags.h"
 #include "core/tags/SmileyTable.h"
 
+#include <algorithm>
 #include <optional>
 #include <span>
 
@@ -33,20 +34,21 @@ public:
         html_ = options_.html ? &result.html : nullptr;
         findings_ = &result.findings;
         if (html_) {
-            html_->reserve(post_.size() * 3 + 64);
+            html_->reserve(std::min(post_.size(), options_.htmlBytes) * 3 + 64);
             *html_ += u"<html><body style=\"font-size:";
             appendNumber(*html_, static_cast<std::size_t>(options_.basePixelSize));
             *html_ += u"px;\">";
         }
-        for (std::size_t t = 0; t < tokens_.size(); ++t)
+        for (std::size_t t = 0; t < tokens_.size(); ++t) {
+            if (html_ && tokens_[t].start >= options_.htmlBytes) {
+                finishHtml();
+                result.htmlCut = true;
+            }
             t = step(t);
-        if (html_) {
-            closeParagraph();
-            for (std::size_t b = blocks_.size(); b-- > 0;)
-                closeBlock(blocks_[b]);
-            closeParagraph();
-            *html_ += u"</body></html>";
         }
+        if (html_)
+            finishHtml();
+        result.findingCount = findingCount_;
         result.counts = {post_.size(), forumCharacters_, post_.size()};
         return result;
     }
@@ -114,7 +116,19 @@ private:
         emitText(source(token));
     }
 
+    // Closes what is open in the HTML and ends it; the walk goes on without.
+    void finishHtml() {
+        closeParagraph();
+        for (std::size_t b = blocks_.size(); b-- > 0;)
+            closeBlockMarkup(blocks_[b]);
+        closeParagraph();
+        *html_ += u"</body></html>";
+        html_ = nullptr;
+    }
+
     void find(TagFinding::Kind kind, const Token& token, std::string openTag) {
+        if (findingCount_++ >= options_.keptFindings)
+            return;
         findings_->push_back({kind, token.start, token.length, line_, token.start - lineStart_ + 1,
                               std::string(source(token)), std::move(openTag)});
     }
@@ -254,16 +268,19 @@ private:
     }
 
     void closeBlock(const Active& a) {
-        const PreviewTag& row = rowOf(a);
-        if (row.monospace) {
+        if (rowOf(a).monospace) {
             --monospace_;
             styleChanged_ = true;
         }
+        closeBlockMarkup(a);
+    }
+
+    void closeBlockMarkup(const Active& a) {
         if (!html_)
             return;
+        const Effect effect = rowOf(a).effect;
         closeParagraph();
-        *html_ +=
-            isBlock(row.effect) && row.effect != Effect::Box ? u"</div>" : u"</td></tr></table>";
+        *html_ += isBlock(effect) && effect != Effect::Box ? u"</div>" : u"</td></tr></table>";
     }
 
     // [url]address[/url], [email]address[/email], [img]address[/img]: the
@@ -435,6 +452,7 @@ private:
     std::size_t line_ = 1;
     std::size_t lineStart_ = 0;
     std::size_t forumCharacters_ = 0;
+    std::size_t findingCount_ = 0;
 };
 
 void replaceSlot(std::u16string& text, std::u16string_view slot, std::u16string_view value) {

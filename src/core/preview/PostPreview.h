@@ -3,6 +3,7 @@
 #include "core/preview/PreviewTexts.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,11 +37,18 @@ struct PreviewOptions {
     Language language = Language::Russian;
     int basePixelSize = 13; // the size of text without [size]
     bool html = true;       // false: findings and counts only
+    // The HTML stops at the first tag, word or line that starts this far
+    // into the post; the findings and counts still take the whole post.
+    std::size_t htmlBytes = SIZE_MAX;
+    // Findings kept, the first ones; all are counted.
+    std::size_t keptFindings = SIZE_MAX;
 };
 
 struct PostPreview {
     std::u16string html; // for Qt's rich text; pictures of smileys are "smiley:<button>"
     std::vector<TagFinding> findings;
+    std::size_t findingCount = 0; // kept or not
+    bool htmlCut = false;         // the HTML shows only the post's beginning
     PostCounts counts;
 };
 

@@ -21,6 +21,7 @@ enum class Text : std::size_t {
     MoreFindings,
     Counts,
     UpdatesOnF5,
+    Rendering,
     QuoteHeading,
     CodeHeading,
     PhpHeading,
@@ -42,8 +43,12 @@ inline constexpr PreviewTextRow kPreviewTexts[] = {
     {"MoreFindings", "…и ещё %1", "…and %1 more"},
     {"Counts", "Символов в редакторе: %1    На форуме: %2    Байт: %3",
      "Characters in the editor: %1    On the forum: %2    Bytes: %3"},
-    {"UpdatesOnF5", "Пост длиннее %1 КБ: превью обновляется только по F5.",
-     "The post is over %1 KB: the preview updates on F5 only."},
+    {"UpdatesOnF5",
+     "Пост длиннее %1 КБ: показано его начало, теги проверены во всём посте. Превью обновляется "
+     "только по F5.",
+     "The post is over %1 KB: its beginning is shown, its tags are checked throughout. The "
+     "preview updates on F5 only."},
+    {"Rendering", "Обновляю превью…", "Updating the preview…"},
     {"QuoteHeading", "Цитата:", "Quote:"},
     {"CodeHeading", "Код:", "Code:"},
     {"PhpHeading", "PHP:", "PHP:"},

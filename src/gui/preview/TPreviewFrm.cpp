@@ -7,6 +7,8 @@
 #include "gui/i18n/InterfaceLanguage.h"
 #include "gui/pictures/SmileyPictures.h"
 #include "gui/preview/PreviewLinks.h"
+#include "gui/preview/PreviewPlacement.h"
+#include "gui/preview/PreviewRenderer.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SecondaryWindows.h"
 
@@ -32,8 +34,8 @@ preview::Language previewLanguage() {
                                                 : preview::Language::Russian;
 }
 
-// In the language the interface shows now: the window is relabelled at every
-// showing and refresh, as it may be made after a switch or live across one.
+// In the language the interface shows now: the window may be made after a
+// switch, and it is relabelled at every switch while it lives.
 QString label(Text id) {
     return ui(preview::text(id, previewLanguage()));
 }
@@ -74,7 +76,9 @@ QString withNumbers(QString text, std::initializer_list<std::size_t> numbers) {
 } // namespace
 
 TPreviewFrm::TPreviewFrm(EditorModel& editor, SelectInEditor select)
-    : QWidget(nullptr, Qt::Window), editor_(editor), select_(std::move(select)) {
+    // A tool window of the main window's: the window manager keeps it above
+    // its owner, so a click in the editor does not bury it.
+    : QWidget(nullptr, Qt::Tool), editor_(editor), select_(std::move(select)) {
     setObjectName(QStringLiteral("PreviewFrm"));
     resize(560, 620);
 
@@ -96,11 +100,28 @@ TPreviewFrm::TPreviewFrm(EditorModel& editor, SelectInEditor select)
     counts_ = new QLabel(this);
     counts_->setObjectName(QStringLiteral("PreviewCounts"));
     column->addWidget(counts_);
-    auto* note = new QLabel(this);
-    note->setObjectName(QStringLiteral("PreviewNote"));
-    note->setWordWrap(true);
-    note->setEnabled(false); // a quiet reminder
-    column->addWidget(note);
+    busy_ = new QLabel(this);
+    busy_->setObjectName(QStringLiteral("PreviewBusy"));
+    busy_->hide();
+    column->addWidget(busy_);
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("PreviewNote"));
+    note_->setWordWrap(true);
+    note_->setEnabled(false); // a quiet reminder
+    note_->setVisible(editor_.length() > kLiveLimit);
+    column->addWidget(note_);
+
+    renderer_ = new PreviewRenderer(
+        *this,
+        [this] {
+            preview::PreviewOptions options;
+            options.language = previewLanguage();
+            options.basePixelSize = std::max(1, QFontInfo(browser_->font()).pixelSize());
+            options.htmlBytes = kLiveLimit;
+            options.keptFindings = kListedFindings;
+            return RenderJob{editor_.text(), options, browser_->font()};
+        },
+        [this](RenderedPost post) { showRendered(std::move(post)); });
 
     pause_ = new QTimer(this);
     pause_->setObjectName(QStringLiteral("PreviewTimer"));
@@ -121,9 +142,16 @@ TPreviewFrm::TPreviewFrm(EditorModel& editor, SelectInEditor select)
 void TPreviewFrm::relabel() {
     setWindowTitle(label(Text::WindowCaption));
     findChild<QLabel*>(QStringLiteral("FindingsLabel"))->setText(label(Text::FindingsLabel));
-    findChild<QLabel*>(QStringLiteral("PreviewNote"))
-        ->setText(label(Text::UpdatesOnF5).replace(QStringLiteral("%1"),
-                                                   QString::number(kLiveLimit / 1024)));
+    note_->setText(
+        label(Text::UpdatesOnF5).replace(QStringLiteral("%1"), QString::number(kLiveLimit / 1024)));
+    busy_->setText(label(Text::Rendering));
+    if (hasResult_)
+        listFindings();
+    // The headings inside the post speak the language too.
+    if (isVisible())
+        refresh();
+    else
+        stale_ = true;
 }
 
 TPreviewFrm::~TPreviewFrm() {
@@ -134,8 +162,13 @@ bool TPreviewFrm::follows() const {
     return isVisible() && !isMinimized() && editor_.length() <= kLiveLimit;
 }
 
+bool TPreviewFrm::rendering() const {
+    return renderer_->busy();
+}
+
 void TPreviewFrm::editorChanged() {
     stale_ = true;
+    note_->setVisible(editor_.length() > kLiveLimit);
     if (follows())
         pause_->start();
 }
@@ -152,7 +185,6 @@ void TPreviewFrm::changeEvent(QEvent* event) {
 
 void TPreviewFrm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    relabel();
     if (stale_ && follows())
         refresh();
 }
@@ -165,35 +197,42 @@ void TPreviewFrm::hideEvent(QHideEvent* event) {
 void TPreviewFrm::refresh() {
     pause_->stop();
     stale_ = false;
-    relabel();
-    preview::PreviewOptions options;
-    options.language = previewLanguage();
-    options.basePixelSize = std::max(1, QFontInfo(browser_->font()).pixelSize());
-    const preview::PostPreview shown = preview::previewPost(editor_.textView(), options);
+    renderer_->request();
+    // Short posts render faster than the note could be read.
+    busy_->setVisible(editor_.length() > kLiveLimit);
+}
 
+void TPreviewFrm::showRendered(RenderedPost post) {
+    busy_->hide();
     QScrollBar* scroll = browser_->verticalScrollBar();
     const int at = scroll->value();
-    browser_->setHtml(toQString(shown.html));
+    post.document->setParent(browser_); // the browser draws its smileys, and deletes it
+    browser_->setDocument(post.document.release());
     scroll->setValue(at);
 
+    found_ = std::move(post.preview.findings);
+    foundCount_ = post.preview.findingCount;
+    shownCounts_ = post.preview.counts;
+    hasResult_ = true;
+    listFindings();
+    emit rendered();
+}
+
+void TPreviewFrm::listFindings() {
     findings_->clear();
-    int listed = 0;
-    for (const preview::TagFinding& finding : shown.findings) {
-        if (listed++ == kListedFindings) {
-            findings_->addItem(
-                withNumbers(label(Text::MoreFindings), {shown.findings.size() - kListedFindings}));
-            break;
-        }
-        auto* item = new QListWidgetItem(toQString(preview::findingMessage(finding, options.language)), findings_);
+    for (const preview::TagFinding& finding : found_) {
+        auto* item = new QListWidgetItem(
+            toQString(preview::findingMessage(finding, previewLanguage())), findings_);
         item->setData(Qt::UserRole, QVariant::fromValue<qulonglong>(finding.start));
         item->setData(Qt::UserRole + 1, QVariant::fromValue<qulonglong>(finding.length));
     }
-    if (shown.findings.empty())
+    if (foundCount_ > found_.size())
+        findings_->addItem(withNumbers(label(Text::MoreFindings), {foundCount_ - found_.size()}));
+    if (foundCount_ == 0)
         findings_->addItem(label(Text::NoFindings));
-
     counts_->setText(
-        withNumbers(label(Text::Counts), {shown.counts.editorCharacters,
-                                          shown.counts.forumCharacters, shown.counts.bytes}));
+        withNumbers(label(Text::Counts), {shownCounts_.editorCharacters,
+                                          shownCounts_.forumCharacters, shownCounts_.bytes}));
 }
 
 void TPreviewFrm::findingClicked(QListWidgetItem* item) {
@@ -216,10 +255,14 @@ void openPreview(TMainForm& mainWindow, std::unique_ptr<TPreviewFrm>& window) {
                 mainWindow.memo().setFocus(Qt::OtherFocusReason);
                 mainWindow.memo().ensureCursorVisible();
             });
+        QObject::connect(&mainWindow.language(), &InterfaceLanguage::languageShown, window.get(),
+                         &TPreviewFrm::relabel);
     }
     const bool wasShown = window->isVisible();
-    if (!wasShown)
+    if (!wasShown) {
+        placeBesideOwner(*window, mainWindow);
         showBesideMain(*window, mainWindow); // renders a post that changed meanwhile
+    }
     if (wasShown || window->stale())
         window->refresh();
 }

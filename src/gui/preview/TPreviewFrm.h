@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QLabel;
 class QListWidget;
@@ -17,19 +18,22 @@ class QTimer;
 
 namespace quolan {
 
+class PreviewRenderer;
+struct RenderedPost;
 class TMainForm;
 
 // The preview `PreviewFrm`: the post as the forum will show it, the tags it
 // would print as text or nest wrongly, and the post's counts. It stands
-// beside the main window like the smiley palette. It follows the typing a
-// moment after the typing pauses, and does nothing at all while hidden or
-// minimized.
+// beside the main window, above it, like the smiley palette. It follows the
+// typing a moment after the typing pauses, and does nothing at all while
+// hidden or minimized. Posts are rendered away from the window's thread.
 class TPreviewFrm final : public QWidget {
     Q_OBJECT
 
 public:
-    // Posts longer than this update on F5 only: rendering them takes longer
-    // than a pause in typing should.
+    // Posts longer than this update on F5 only, and only their beginning, this
+    // long, is shown: Qt takes longer to lay out more than a pause in typing
+    // should. The checker and the counts always take the whole post.
     static constexpr std::size_t kLiveLimit = 128 * 1024;
     static constexpr int kPauseMs = 300;
     // The checker's list shows at most this many entries.
@@ -42,10 +46,17 @@ public:
     TPreviewFrm(const TPreviewFrm&) = delete;
     TPreviewFrm& operator=(const TPreviewFrm&) = delete;
 
-    // Renders the post now, whatever its length.
+    // Renders the post as it is now, whatever its length; the window shows
+    // it when the render is done.
     void refresh();
     // The post changed since it was last rendered.
     bool stale() const { return stale_; }
+    bool rendering() const;
+    // The interface language changed: every text of the window follows at once.
+    void relabel();
+
+signals:
+    void rendered();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -53,10 +64,11 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void relabel();
     // Shown, not minimized, and the post short enough to follow the typing.
     bool follows() const;
     void editorChanged();
+    void showRendered(RenderedPost post);
+    void listFindings();
     void findingClicked(QListWidgetItem* item);
 
     EditorModel& editor_;
@@ -66,7 +78,15 @@ private:
     QTextBrowser* browser_ = nullptr;
     QListWidget* findings_ = nullptr;
     QLabel* counts_ = nullptr;
+    QLabel* note_ = nullptr;
+    QLabel* busy_ = nullptr;
     QTimer* pause_ = nullptr;
+    PreviewRenderer* renderer_ = nullptr;
+    // What the shown render found, for relabelling it.
+    std::vector<preview::TagFinding> found_;
+    std::size_t foundCount_ = 0;
+    preview::PostCounts shownCounts_ = {};
+    bool hasResult_ = false;
 };
 
 // The "Вид" menu's preview command (F5): creates the window on first use,

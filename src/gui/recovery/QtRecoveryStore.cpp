@@ -71,11 +71,31 @@ void QtRecoveryStore::finishOwn() {
     writer_.finish();
 }
 
+void QtRecoveryStore::clearLocksLeftAlone() {
+    const QDir folder(folder_);
+    const QString copySuffix = QLatin1String(kSuffix);
+    const QStringList locks =
+        folder.entryList({QStringLiteral("*") + lockPath(copySuffix)}, QDir::Files | QDir::Hidden);
+    for (const QString& file : locks) {
+        const QString copy = file.chopped(lockPath({}).size());
+        const QString name = copy.chopped(copySuffix.size());
+        // A lock beside a copy is the copy's business: it is offered.
+        if (name == ownName_ || claimed_.contains(name.toStdString()) || folder.exists(copy))
+            continue;
+        // Only a lock no running process holds can be taken: the pid written
+        // in it may be a newer process's by now, the lock itself cannot.
+        QLockFile lock(folder.filePath(file));
+        if (lock.tryLock(0))
+            lock.unlock(); // and the file is gone
+    }
+}
+
 std::vector<std::string> QtRecoveryStore::claimLeftCopies() {
     std::vector<std::string> claimed;
     const QDir folder(folder_);
     if (!folder.exists())
         return claimed;
+    clearLocksLeftAlone();
     const QFileInfoList copies = folder.entryInfoList(
         {QStringLiteral("*") + QLatin1String(kSuffix)}, QDir::Files, QDir::Time);
     for (const QFileInfo& copy : copies) {

@@ -15,7 +15,9 @@ namespace quolan {
 // The recovery copies in a folder of the disk: "<name>.recovery", each
 // guarded by the lock file "<name>.recovery.lock" of the instance that keeps
 // it. A lock whose process is gone is stale and may be taken over; a live one
-// never is. This instance locks a name of its own when it first writes.
+// never is. This instance locks a name of its own when it first writes. A
+// stale lock with no copy beside it is removed when the left copies are
+// claimed.
 class QtRecoveryStore final : public RecoveryStore {
 public:
     explicit QtRecoveryStore(QString folder);
@@ -40,6 +42,9 @@ public:
 private:
     QString copyPath(const QString& name) const;
     bool lockOwn();
+    // Removes the locks of instances that are gone and left no copy: they
+    // hold nothing, and nobody else would ever remove them.
+    void clearLocksLeftAlone();
 
     QString folder_;
     QString ownName_;
