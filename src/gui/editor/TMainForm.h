@@ -87,6 +87,7 @@ private:
     void registerCommands();
     void popUpAtCursor(QMenu& menu);
     void Timer1Timer();
+    void showPostFile();
 
     EditorModel editor_;
     std::unique_ptr<MainFormFiles> files_;
@@ -99,6 +100,8 @@ private:
     std::unique_ptr<ShortcutKeys> keys_;
     MemoEdit* memo_ = nullptr;
     QLabel* len_ = nullptr;
+    QLabel* postFile_ = nullptr;
+    bool shownModified_ = false;
     QFontDialog* fontDialog_ = nullptr;
     QFont chosenFont_;
     QTimer* timer1_ = nullptr;
