@@ -108,7 +108,7 @@ void measureMistakenUtf8() {
             std::string text;
             for (int w = 0; w < length; ++w) {
                 std::string word = words[random() % words.size()];
-                const unsigned style = random() % 10;
+                const auto style = random() % 10;
                 if (style == 0)
                     word = upper(word);
                 else if (style < 3)

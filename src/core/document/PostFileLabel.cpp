@@ -9,8 +9,7 @@ PostFileLabel postFileLabel(const Document& document, bool modified,
     const std::string& path = document.currentName();
     PostFileLabel label;
     if (path.empty()) {
-        label.text = inLanguage(file_text::NewPostName, shown);
-        label.toolTip = label.text;
+        label.text = inLanguage(file_text::NewPostName, shown); // no path, no tip
     } else {
         const std::size_t slash = path.rfind('/');
         label.text = slash == std::string::npos ? path : path.substr(slash + 1);
