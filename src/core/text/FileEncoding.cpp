@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <tuple>
 
 namespace quolan {
@@ -26,16 +28,13 @@ constexpr bool isStrayControl(char32_t c) {
     return (c < 0x20 && c != '\t' && c != '\n' && c != '\f' && c != '\r') || c == 0x7F;
 }
 
-constexpr char32_t codeOf(char unit) {
-    return static_cast<unsigned char>(unit);
-}
 constexpr char32_t codeOf(char16_t unit) {
     return unit;
 }
 
 // NUL anywhere, or more than one character in ten a stray control: random
 // bytes carry about one in nine, written text almost none.
-template <typename Units> bool looksBinary(const Units& units) {
+template <typename Units> bool looksBinaryUnits(const Units& units) {
     std::size_t nuls = 0;
     std::size_t controls = 0;
     for (std::size_t k = 0; k < units.size(); ++k) {
@@ -44,6 +43,29 @@ template <typename Units> bool looksBinary(const Units& units) {
         controls += isStrayControl(c);
     }
     return nuls > 0 || controls * 10 > units.size();
+}
+
+// The same for bytes, which whole posts pass through: blocks of a fixed
+// length let the compiler count many bytes at once.
+bool looksBinary(std::string_view bytes) {
+    if (bytes.find('\0') != std::string_view::npos)
+        return true;
+    constexpr std::size_t kBlock = 64;
+    std::size_t controls = 0;
+    std::size_t k = 0;
+    for (; k + kBlock <= bytes.size(); k += kBlock) {
+        // isStrayControl without branches, summed in bytes: 64 at most.
+        unsigned char inBlock = 0;
+        for (std::size_t j = 0; j < kBlock; ++j) {
+            const auto b = static_cast<unsigned char>(bytes[k + j]);
+            inBlock = static_cast<unsigned char>(inBlock + (b < 0x20) - (b == '\t') - (b == '\n') -
+                                                 (b == '\f') - (b == '\r') + (b == 0x7F));
+        }
+        controls += inBlock;
+    }
+    for (; k < bytes.size(); ++k)
+        controls += isStrayControl(static_cast<unsigned char>(bytes[k]));
+    return controls * 10 > bytes.size();
 }
 
 struct Sequence {
@@ -90,6 +112,52 @@ Sequence readSequence(std::string_view bytes, std::size_t at) {
     return {follow + 1, c, true, false};
 }
 
+// Post text written into a buffer that always has room for the rest of the
+// input byte for byte; only a reference, longer than its sequence, makes more.
+class PostBuffer {
+public:
+    explicit PostBuffer(std::size_t inputSize) : out_(inputSize, '\0') {}
+
+    void put(char byte) { out_[used_++] = byte; }
+    void put(std::string_view bytes) {
+        bytes.copy(out_.data() + used_, bytes.size());
+        used_ += bytes.size();
+    }
+    // A character outside ASCII, as typed text takes it; `inputLeft` counts
+    // the input bytes after its own.
+    void putCharacter(char32_t c, std::size_t inputLeft) {
+        scratch_.clear();
+        appendPostCharacter(scratch_, c);
+        if (out_.size() - used_ < scratch_.size() + inputLeft)
+            out_.resize(std::max(out_.size() * 2, used_ + scratch_.size() + inputLeft));
+        put(scratch_);
+    }
+    std::string take() && {
+        out_.resize(used_);
+        return std::move(out_);
+    }
+
+private:
+    std::string out_;
+    std::size_t used_ = 0;
+    std::string scratch_;
+};
+
+// Code page bytes of U+0400..U+047F, the two-byte sequences D0 xx and D1 xx;
+// 0 where the code page has none.
+std::array<unsigned char, 128> cyrillicBytes() {
+    std::array<unsigned char, 128> table{};
+    for (std::size_t k = 0; k < table.size(); ++k)
+        table[k] = cp1251::encode(static_cast<char32_t>(0x0400 + k)).value_or(0);
+    return table;
+}
+
+bool allAscii(const char* at) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, at, sizeof word);
+    return (word & 0x8080808080808080ULL) == 0;
+}
+
 // The post a UTF-8 file holds; nothing when the bytes are not UTF-8. After a
 // mark malformed bytes do not decide that, they become U+FFFD; without one
 // only a sequence cut by the end of the file may.
@@ -97,33 +165,51 @@ std::optional<std::string> utf8Post(std::string_view bytes, bool marked) {
     const auto high = [](char ch) { return static_cast<unsigned char>(ch) >= 0x80; };
     const std::size_t firstHigh =
         static_cast<std::size_t>(std::find_if(bytes.begin(), bytes.end(), high) - bytes.begin());
-    if (firstHigh == bytes.size() && !marked)
+    if (!marked && (firstHigh == bytes.size() || !readSequence(bytes, firstHigh).valid))
         return std::nullopt; // plain ASCII reads the same in the code page
-    std::string out;
-    out.reserve(bytes.size());
-    out.append(bytes.substr(0, firstHigh));
+    PostBuffer out(bytes.size());
+    out.put(bytes.substr(0, firstHigh));
+    static const std::array<unsigned char, 128> cyrillic = cyrillicBytes();
     bool multiByte = false;
-    for (std::size_t i = firstHigh; i < bytes.size();) {
+    const std::size_t size = bytes.size();
+    for (std::size_t i = firstHigh; i < size;) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         if (b < 0x80) {
-            out += static_cast<char>(b);
+            out.put(static_cast<char>(b));
             ++i;
+            // Latin text and markup: eight bytes at a time.
+            while (i + 8 <= size && allAscii(bytes.data() + i)) {
+                out.put(bytes.substr(i, 8));
+                i += 8;
+            }
             continue;
         }
+        // Cyrillic, most of a post, straight from a table.
+        if ((b & 0xFE) == 0xD0 && i + 1 < size) {
+            const auto next = static_cast<unsigned char>(bytes[i + 1]);
+            const unsigned char byte =
+                (next & 0xC0) == 0x80 ? cyrillic[((b & 1U) << 6) | (next & 0x3FU)] : 0;
+            if (byte != 0) {
+                out.put(static_cast<char>(byte));
+                multiByte = true;
+                i += 2;
+                continue;
+            }
+        }
         const Sequence sequence = readSequence(bytes, i);
+        i += sequence.length;
         if (sequence.valid) {
             multiByte = true;
-            appendPostCharacter(out, sequence.character);
+            out.putCharacter(sequence.character, size - i);
         } else if (marked || sequence.cut) {
-            appendPostCharacter(out, kReplacement);
+            out.putCharacter(kReplacement, size - i);
         } else {
             return std::nullopt;
         }
-        i += sequence.length;
     }
     if (!marked && !multiByte)
         return std::nullopt;
-    return out;
+    return std::move(out).take();
 }
 
 struct Utf16Units {
@@ -162,7 +248,7 @@ std::string utf16Post(const Utf16Units& units) {
 DecodedFile utf16File(std::string_view bytes, bool bigEndian) {
     const Utf16Units units{bytes, bigEndian};
     return {bigEndian ? FileEncoding::Utf16BE : FileEncoding::Utf16LE, utf16Post(units),
-            looksBinary(units)};
+            looksBinaryUnits(units)};
 }
 
 // "&#N;" at `at`, written as reading writes it, for a character `encoding`
