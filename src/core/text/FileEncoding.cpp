@@ -28,24 +28,8 @@ constexpr bool isStrayControl(char32_t c) {
     return (c < 0x20 && c != '\t' && c != '\n' && c != '\f' && c != '\r') || c == 0x7F;
 }
 
-constexpr char32_t codeOf(char16_t unit) {
-    return unit;
-}
-
 // NUL anywhere, or more than one character in ten a stray control: random
-// bytes carry about one in nine, written text almost none.
-template <typename Units> bool looksBinaryUnits(const Units& units) {
-    std::size_t nuls = 0;
-    std::size_t controls = 0;
-    for (std::size_t k = 0; k < units.size(); ++k) {
-        const char32_t c = codeOf(units[k]);
-        nuls += c == 0;
-        controls += isStrayControl(c);
-    }
-    return nuls > 0 || controls * 10 > units.size();
-}
-
-// The same for bytes, which whole posts pass through: blocks of a fixed
+// bytes carry about one in nine, written text almost none. Blocks of a fixed
 // length let the compiler count many bytes at once.
 bool looksBinary(std::string_view bytes) {
     if (bytes.find('\0') != std::string_view::npos)
@@ -224,6 +208,17 @@ struct Utf16Units {
     }
 };
 
+// As for bytes, in code units.
+bool looksBinary(const Utf16Units& units) {
+    std::size_t nuls = 0;
+    std::size_t controls = 0;
+    for (std::size_t k = 0; k < units.size(); ++k) {
+        nuls += units[k] == 0;
+        controls += isStrayControl(units[k]);
+    }
+    return nuls > 0 || controls * 10 > units.size();
+}
+
 std::string utf16Post(const Utf16Units& units) {
     std::string out;
     out.reserve(units.size());
@@ -248,7 +243,7 @@ std::string utf16Post(const Utf16Units& units) {
 DecodedFile utf16File(std::string_view bytes, bool bigEndian) {
     const Utf16Units units{bytes, bigEndian};
     return {bigEndian ? FileEncoding::Utf16BE : FileEncoding::Utf16LE, utf16Post(units),
-            looksBinaryUnits(units)};
+            looksBinary(units)};
 }
 
 // "&#N;" at `at`, written as reading writes it, for a character `encoding`
