@@ -31,6 +31,10 @@ public:
         replaceAsked.push_back(path);
         return replaceAnswer;
     }
+    bool askOpenNotText(const std::string&) override {
+        ++notTextAsked;
+        return openNotText;
+    }
 
     std::deque<std::optional<std::string>> answers; // nothing: the user cancels
     std::vector<std::string> openShown;
@@ -38,6 +42,8 @@ public:
     int confirmations = 0;
     ReplaceAnswer replaceAnswer = ReplaceAnswer::Replace;
     std::vector<std::string> replaceAsked;
+    bool openNotText = false;
+    int notTextAsked = 0;
 
 private:
     std::optional<std::string> next() {
@@ -330,7 +336,12 @@ TEST(PostFiles, everyByteValueRoundTripsExactly) {
     Post post;
     post.files.files["/p/all.txt"] = all;
     answer(post, "/p/all.txt");
+    post.run(cmd::FileOpen); // NUL bytes: not taken for text unless the user says so
+    EXPECT_EQ(post.editor.text(), "");
+    post.dialogs.openNotText = true;
+    answer(post, "/p/all.txt");
     post.run(cmd::FileOpen);
+    EXPECT_EQ(post.dialogs.notTextAsked, 2);
     EXPECT_EQ(post.editor.text(), all);
     post.run(cmd::FileSave);
     EXPECT_EQ(post.files.files["/p/all.txt"], all);

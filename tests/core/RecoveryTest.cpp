@@ -259,6 +259,26 @@ TEST(RecoveryKeeper, restoringGivesAnUnsavedPostThatSavesWhereItBelonged) {
     EXPECT_TRUE(folder.files.empty());
 }
 
+TEST(RecoveryKeeper, aRestoredPostSavesInTheEncodingItWasReadIn) {
+    FakeRecoveryFolder folder;
+    folder.leave(
+        "crashed",
+        encodeRecoveryCopy(
+            {DocumentState::Opened, "/posts/u.txt", {}, "\xCF &#128512;", FileEncoding::Utf8Bom}));
+    Instance run(folder);
+    ASSERT_TRUE(run.keeper.nextOffer());
+    run.keeper.answer(RecoveryAnswer::Restore);
+    EXPECT_EQ(run.document.encoding(), FileEncoding::Utf8Bom);
+    run.type("!");
+    run.pass(2s);
+    EXPECT_EQ(run.copy().encoding, FileEncoding::Utf8Bom);
+    ASSERT_TRUE(run.document.save());
+    EXPECT_EQ(run.files.files.at("/posts/u.txt"), "\xEF\xBB\xBF\xD0\x9F \xF0\x9F\x98\x80!");
+    // A copy from before encodings were kept belongs to the code page.
+    EXPECT_EQ(decodeRecoveryCopy("QUOLAN-RECOVERY 1\nstate=New\nlength=1\n\nx").copy.encoding,
+              FileEncoding::Windows1251);
+}
+
 TEST(RecoveryKeeper, nothingIsOfferedOverAnUnsavedPost) {
     FakeRecoveryFolder folder;
     folder.leave("crashed", copyBytes("from before"));

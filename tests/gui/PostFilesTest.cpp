@@ -142,7 +142,8 @@ TEST(PostFiles, everyByteValueSurvivesOpenAndSaveInTheWindow) {
     all.insert(40, "\r\n");
     FilesFixture f;
     f.put("all.txt", all);
-    ModalScript script({chooseFile(f.path("all.txt"))});
+    // NUL bytes: asked before opening.
+    ModalScript script({chooseFile(f.path("all.txt")), clickIn("NotTextQuestion", "Button2")});
     trigger(*f.form, "N23");
     ASSERT_EQ(f.form->editor().text(), all);
     testing::settle();
@@ -166,10 +167,8 @@ TEST(PostFiles, failuresAreReportedWithTheSystemsReasonAndChangeNothing) {
     FilesFixture f;
     f.put("plain", "a file, not a folder");
     f.type("unsaved");
-    ModalScript script(
-        {chooseFile(f.path("missing.txt")),
-         [](QWidget& question) { child<QPushButton>(question, "OpenButton").click(); },
-         chooseFile(f.path("plain/post.txt"))});
+    // A file that cannot be read is reported before anything is asked.
+    ModalScript script({chooseFile(f.path("missing.txt")), chooseFile(f.path("plain/post.txt"))});
     trigger(*f.form, "N23");
     trigger(*f.form, "N20");
     EXPECT_EQ(f.messages,

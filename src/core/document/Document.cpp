@@ -40,6 +40,9 @@ void Document::newDocument() {
 void Document::startNew() {
     editor_.clear(); // also clears the modified flag
     state_ = DocumentState::New;
+    encoding_ = FileEncoding::Windows1251;
+    encodingSettled_ = false;
+    fileChanged.notify();
 }
 
 void Document::open() {
@@ -50,6 +53,9 @@ void Document::open() {
 }
 
 bool Document::openInPlaceOfText(const std::string& path) {
+    std::optional<DecodedFile> file = readFile(path);
+    if (!file || (file->looksBinary && !dialogs_.askOpenNotText(path)))
+        return false;
     if (hasUnsavedText()) {
         switch (dialogs_.askBeforeReplacing(path)) {
         case ReplaceAnswer::Cancel:
@@ -57,28 +63,42 @@ bool Document::openInPlaceOfText(const std::string& path) {
         case ReplaceAnswer::Save:
             if (!save())
                 return false;
+            // The save may have written this very file.
+            if (path == saveName_ && !(file = readFile(path)))
+                return false;
             break;
         case ReplaceAnswer::Replace:
             break;
         }
     }
-    return openNamed(path);
+    return load(path, *file);
 }
 
 bool Document::openNamed(const std::string& path) {
-    const FileStore::Read file = files_.read(path, editor_.capacity());
+    const std::optional<DecodedFile> file = readFile(path);
+    if (!file || (file->looksBinary && !dialogs_.askOpenNotText(path)))
+        return false;
+    return load(path, *file);
+}
+
+std::optional<DecodedFile> Document::readFile(const std::string& path) {
+    FileStore::Read file = files_.read(path, editor_.capacity());
     switch (file.status) {
     case FileStore::Read::Status::Ok:
-        break;
+        return decodeFile(std::move(file.bytes));
     case FileStore::Read::Status::TooLarge:
         report_(msg::TextExceedsCapacity);
-        return false;
+        return std::nullopt;
     case FileStore::Read::Status::Missing:
     case FileStore::Read::Status::Failed:
         report_(msg::cannotOpenFile(path, file.reason));
-        return false;
+        return std::nullopt;
     }
-    if (editor_.loadText(file.bytes) == EditorModel::Result::TooLarge) {
+    return std::nullopt;
+}
+
+bool Document::load(const std::string& path, const DecodedFile& file) {
+    if (editor_.loadText(file.text) == EditorModel::Result::TooLarge) {
         report_(msg::TextExceedsCapacity);
         return false;
     }
@@ -88,6 +108,9 @@ bool Document::openNamed(const std::string& path) {
     editor_.setSelection(0, 0);
     openName_ = path;
     state_ = DocumentState::Opened;
+    encoding_ = file.encoding;
+    encodingSettled_ = false;
+    fileChanged.notify();
     return true;
 }
 
@@ -98,6 +121,7 @@ bool Document::save() {
             return false;
         openName_ = saveName_;
         editor_.setModified(false);
+        fileChanged.notify();
         return true;
     case DocumentState::Opened:
         if (!write(openName_))
@@ -105,6 +129,7 @@ bool Document::save() {
         saveName_ = openName_;
         state_ = DocumentState::Saved;
         editor_.setModified(false);
+        fileChanged.notify();
         return true;
     case DocumentState::New:
         break;
@@ -116,6 +141,7 @@ bool Document::save() {
     openName_ = *chosen;
     editor_.setModified(false);
     state_ = DocumentState::Saved;
+    fileChanged.notify();
     return true;
 }
 
@@ -125,21 +151,54 @@ bool Document::saveAs() {
         return false;
     saveName_ = *chosen;
     state_ = DocumentState::Saved;
+    fileChanged.notify();
     return true;
 }
 
-void Document::restoreFile(DocumentState state, std::string openName, std::string saveName) {
+void Document::restoreFile(DocumentState state, std::string openName, std::string saveName,
+                           FileEncoding encoding) {
     state_ = state;
     openName_ = std::move(openName);
     saveName_ = std::move(saveName);
+    encoding_ = encoding;
+    encodingSettled_ = false;
+    fileChanged.notify();
+}
+
+const std::string& Document::currentName() const {
+    static const std::string none;
+    switch (state_) {
+    case DocumentState::Opened:
+        return openName_;
+    case DocumentState::Saved:
+        return saveName_;
+    case DocumentState::New:
+        break;
+    }
+    return none;
 }
 
 bool Document::hasUnsavedText() const {
     return editor_.modified() && editor_.length() != 0;
 }
 
+// Every save writes the post's encoding, the one the window shows: save as
+// too, as a copy of a file made elsewhere is wanted like it. Whether to keep
+// it is asked once, on the first save of whatever name.
+void Document::settleEncoding(const std::string& path) {
+    if (encoding_ == FileEncoding::Windows1251 || encodingSettled_)
+        return;
+    encodingSettled_ = true;
+    if (dialogs_.askSaveEncoding(path, encoding_) == EncodingAnswer::Windows1251) {
+        encoding_ = FileEncoding::Windows1251;
+        fileChanged.notify();
+    }
+}
+
 bool Document::write(const std::string& path) {
-    const FileStore::Written written = files_.replace(path, editor_.text());
+    settleEncoding(path);
+    const FileStore::Written written =
+        files_.replace(path, encodeFile(editor_.textView(), encoding_));
     if (!written.ok)
         report_(msg::cannotCreateFile(path, written.reason));
     return written.ok;

@@ -15,4 +15,26 @@ inline constexpr LanguagePair KeepButton{"Не заменять", "Keep it"};
 inline constexpr LanguagePair NotRegularFile{"Это не обычный файл (канал, устройство или сокет)",
                                              "Not a regular file (a pipe, a device or a socket)"};
 
+// Asked before a file that holds no text is opened; the path follows.
+inline constexpr LanguagePair NotTextQuestion{
+    "Этот файл не похож на текст: в нём нулевые байты или управляющие символы. Всё равно "
+    "открыть его?\n",
+    "This file does not look like text: it holds NUL bytes or control characters. Open it "
+    "anyway?\n"};
+inline constexpr LanguagePair OpenAnywayButton{"Открыть", "Open"};
+inline constexpr LanguagePair DoNotOpenButton{"Не открывать", "Do not open"};
+
+// Asked before the first save of a post read as UTF-8 or UTF-16: the
+// encoding's name, then the rest of the question, then the path.
+inline constexpr LanguagePair EncodingQuestionBefore{"Этот файл записан в кодировке ",
+                                                     "This file is written in "};
+inline constexpr LanguagePair EncodingQuestionAfter{
+    ", а записи форума хранятся в Windows-1251. В какой кодировке его сохранить?\n",
+    ", while forum posts are kept in Windows-1251. Which encoding should it be saved in?\n"};
+inline constexpr LanguagePair KeepEncodingButton{"В той же", "The same"};
+inline constexpr LanguagePair CodePageButton{"В Windows-1251", "Windows-1251"};
+
+// The status bar's name of a post that has no file yet.
+inline constexpr LanguagePair NewPostName{"Новая запись", "New post"};
+
 } // namespace quolan::file_text

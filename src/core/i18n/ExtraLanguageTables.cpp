@@ -1,6 +1,7 @@
 #include "ExtraLanguageTables.h"
 
 #include "core/find/FindTexts.h"
+#include "core/document/FileTexts.h"
 #include "core/preview/PreviewTexts.h"
 #include "core/recovery/RecoveryTexts.h"
 
@@ -17,8 +18,16 @@ constexpr LanguageRow kPreviewRows[] = {
      textRow(Text::MenuItem).russian},
 };
 
+// The status bar's name of the post's file: a new post's as the row says,
+// the rest of the label (a file's name, the marks) is no text of a language
+// and follows it when the language changes.
+constexpr LanguageRow kFileRows[] = {
+    {kMainWindowName, "PostFile", file_text::NewPostName.english, file_text::NewPostName.russian},
+};
+
 constexpr LanguageTable kExtraTables[] = {
     {"recovery", kRecoveryRows},
+    {"files", kFileRows},
     {"preview", kPreviewRows},
     {"find", kFindRows},
 };

@@ -13,6 +13,7 @@ constexpr std::string_view kState = "state";
 constexpr std::string_view kOpenName = "open-name";
 constexpr std::string_view kSaveName = "save-name";
 constexpr std::string_view kLength = "length";
+constexpr std::string_view kEncoding = "encoding";
 
 constexpr DocumentState kStates[] = {DocumentState::New, DocumentState::Opened,
                                      DocumentState::Saved};
@@ -168,6 +169,7 @@ std::string encodeRecoveryCopy(const RecoveryCopy& copy) {
     out.append(kState).append("=").append(stateName(copy.state)).append("\n");
     out.append(kOpenName).append("=").append(escaped(copy.openName)).append("\n");
     out.append(kSaveName).append("=").append(escaped(copy.saveName)).append("\n");
+    out.append(kEncoding).append("=").append(encodingKey(copy.encoding)).append("\n");
     out.append(kLength).append("=").append(std::to_string(text.size())).append("\n\n");
     out.append(text);
     return out;
@@ -212,6 +214,11 @@ DecodedCopy decodeRecoveryCopy(std::string_view bytes) {
             if (!name)
                 return result;
             (key == kOpenName ? result.copy.openName : result.copy.saveName) = std::move(*name);
+        } else if (key == kEncoding) {
+            const std::optional<FileEncoding> encoding = encodingForKey(value);
+            if (!encoding)
+                return result;
+            result.copy.encoding = *encoding;
         } else if (key == kLength) {
             length = number<std::size_t>(value);
             if (!length)

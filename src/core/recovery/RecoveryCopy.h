@@ -15,6 +15,9 @@ struct RecoveryCopy {
     std::string openName; // UTF-8 paths, as the document keeps them
     std::string saveName;
     std::string text; // the post: Windows-1251 bytes, CR LF line breaks
+    // What saving it writes; copies from before encodings were kept have none
+    // and read as the code page.
+    FileEncoding encoding = FileEncoding::Windows1251;
 
     bool operator==(const RecoveryCopy&) const = default;
 };

@@ -60,9 +60,9 @@ void RecoveryKeeper::documentMayHaveChanged() {
     }
     if (pending_)
         return; // the coming write takes the state and names as they are then
-    const bool sameFile = document_.state() == writtenState_ &&
-                          document_.openName() == writtenOpenName_ &&
-                          document_.saveName() == writtenSaveName_;
+    const bool sameFile =
+        document_.state() == writtenState_ && document_.openName() == writtenOpenName_ &&
+        document_.saveName() == writtenSaveName_ && document_.encoding() == writtenEncoding_;
     if (!hasCopy_ || !sameFile)
         schedule();
 }
@@ -96,9 +96,11 @@ void RecoveryKeeper::write() {
     writtenState_ = document_.state();
     writtenOpenName_ = document_.openName();
     writtenSaveName_ = document_.saveName();
+    writtenEncoding_ = document_.encoding();
     // The one copy of the text made on this thread; encoding and writing
     // happen in the background.
-    store_.writeOwn({writtenState_, writtenOpenName_, writtenSaveName_, editor_.text()});
+    store_.writeOwn(
+        {writtenState_, writtenOpenName_, writtenSaveName_, editor_.text(), writtenEncoding_});
     hasCopy_ = true;
 }
 
@@ -156,6 +158,7 @@ void RecoveryKeeper::answer(RecoveryAnswer answer) {
             writtenState_ = offer.copy.state;
             writtenOpenName_ = offer.copy.openName;
             writtenSaveName_ = offer.copy.saveName;
+            writtenEncoding_ = offer.copy.encoding;
         } else {
             store_.releaseClaimed(offer.name);
         }
@@ -179,7 +182,8 @@ bool RecoveryKeeper::restore(const RecoveryOffer& offer) {
         return false;
     editor_.setSelection(0, 0);
     editor_.setModified(true);
-    document_.restoreFile(offer.copy.state, offer.copy.openName, offer.copy.saveName);
+    document_.restoreFile(offer.copy.state, offer.copy.openName, offer.copy.saveName,
+                          offer.copy.encoding);
     return true;
 }
 

@@ -91,6 +91,7 @@ private:
     DocumentState writtenState_ = DocumentState::New;
     std::string writtenOpenName_;
     std::string writtenSaveName_;
+    FileEncoding writtenEncoding_ = FileEncoding::Windows1251;
 
     std::optional<std::vector<std::string>> claimed_; // not yet offered, newest first
     std::optional<RecoveryOffer> offered_;

@@ -13,13 +13,17 @@ bool isHighSurrogate(char16_t c) {
 bool isLowSurrogate(char16_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
 }
+} // namespace
 
-void appendReference(std::string& out, char32_t codePoint) {
+void appendPostCharacter(std::string& out, char32_t codePoint) {
+    if (const auto byte = cp1251::encode(codePoint)) {
+        out += static_cast<char>(*byte);
+        return;
+    }
     out += "&#";
     out += std::to_string(static_cast<unsigned long>(codePoint));
     out += ';';
 }
-} // namespace
 
 std::size_t toDisplay(std::string_view text, char16_t* out) {
     char16_t* const begin = out;
@@ -62,10 +66,6 @@ std::string fromPlatform(std::u16string_view text) {
             out += "\r\n";
             continue;
         }
-        if (const auto byte = cp1251::encode(c)) {
-            out += static_cast<char>(*byte);
-            continue;
-        }
         char32_t codePoint = c;
         if (isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
             codePoint = 0x10000 + ((char32_t{c} - 0xD800) << 10) + (char32_t{text[i + 1]} - 0xDC00);
@@ -73,7 +73,7 @@ std::string fromPlatform(std::u16string_view text) {
         } else if (isHighSurrogate(c) || isLowSurrogate(c)) {
             codePoint = 0xFFFD; // half a pair names no character
         }
-        appendReference(out, codePoint);
+        appendPostCharacter(out, codePoint);
     }
     return out;
 }

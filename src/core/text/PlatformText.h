@@ -29,6 +29,9 @@ std::size_t toDisplay(std::string_view text, char16_t* out);
 // web form would send for it, so nothing typed or pasted is lost.
 std::string fromPlatform(std::u16string_view text);
 
+// One character into post text: its code page byte, or the reference "&#N;".
+void appendPostCharacter(std::string& out, char32_t codePoint);
+
 // The reference "&#N;" that `offset` falls strictly inside (after its "&",
 // up to its ";"), as the offsets [first, second) of the text.
 std::optional<std::pair<std::size_t, std::size_t>> referenceAround(std::u16string_view text,

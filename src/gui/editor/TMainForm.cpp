@@ -1,6 +1,7 @@
 #include "TMainForm.h"
 
 #include "core/convert/ConversionCommands.h"
+#include "core/document/PostFileLabel.h"
 #include "core/shell/EditCommands.h"
 #include "core/tags/SimpleTags.h"
 #include "core/ui/CommandIds.h"
@@ -14,8 +15,8 @@
 #include "gui/preview/TPreviewFrm.h"
 #include "gui/recovery/MainFormRecovery.h"
 #include "gui/shell/MainFormFiles.h"
-#include "gui/ui/MenuBarKeys.h"
 #include "gui/shell/MainFormTray.h"
+#include "gui/ui/MenuBarKeys.h"
 #include "gui/ui/MenuBuilder.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/ShortcutKeys.h"
@@ -81,6 +82,9 @@ TMainForm::TMainForm(QWidget* parent, const QString& settingsPath, const QString
     // After files_: the first tick applies the stored language before the
     // recovery copies are offered in it.
     recovery_ = std::make_unique<MainFormRecovery>(*this, files_->document(), recoveryFolder);
+    files_->document().fileChanged.connect([this] { showPostFile(); });
+    connect(language_, &InterfaceLanguage::languageShown, this, &TMainForm::showPostFile);
+    showPostFile();
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -170,6 +174,10 @@ void TMainForm::buildWindow() {
     len_ = new QLabel(statusBar);
     len_->setObjectName(QStringLiteral("Len"));
     statusBar->addWidget(len_);
+    postFile_ = new QLabel(statusBar);
+    postFile_->setObjectName(QStringLiteral("PostFile"));
+    postFile_->setTextFormat(Qt::PlainText);
+    statusBar->addWidget(postFile_, 1);
     setStatusBar(statusBar);
     editor_.changed.connect([this](const TextChange&) { MemoChange(); });
     MemoChange();
@@ -231,6 +239,7 @@ void TMainForm::runCommand(std::string_view command) {
     if (command.empty())
         return;
     commands_.run(command);
+    showPostFile(); // a command may set or clear the modified flag alone
     if (recovery_)
         recovery_->commandRan();
 }
@@ -242,6 +251,15 @@ void TMainForm::reportError(std::string_view message) {
 
 void TMainForm::MemoChange() {
     len_->setText(ui(kCounterPrefix) + QString::number(editor_.length()));
+    if (files_ && editor_.modified() != shownModified_)
+        showPostFile();
+}
+
+void TMainForm::showPostFile() {
+    shownModified_ = editor_.modified();
+    const PostFileLabel label = postFileLabel(files_->document(), shownModified_, shownLanguage());
+    postFile_->setText(ui(label.text));
+    postFile_->setToolTip(ui(label.toolTip));
 }
 
 void TMainForm::IcoUseClick(const QString& path) {

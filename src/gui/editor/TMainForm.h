@@ -90,6 +90,7 @@ private:
     void registerCommands();
     void popUpAtCursor(QMenu& menu);
     void Timer1Timer();
+    void showPostFile();
 
     EditorModel editor_;
     std::unique_ptr<MainFormFiles> files_;
@@ -103,6 +104,8 @@ private:
     MemoEdit* memo_ = nullptr;
     QLabel* len_ = nullptr;
     FindBar* findBar_ = nullptr;
+    QLabel* postFile_ = nullptr;
+    bool shownModified_ = false;
     QFontDialog* fontDialog_ = nullptr;
     QFont chosenFont_;
     QTimer* timer1_ = nullptr;

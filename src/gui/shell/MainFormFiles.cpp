@@ -6,8 +6,9 @@
 #include "gui/app/Windows.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/editor/TMainForm.h"
-#include "gui/shell/FileDrops.h"
 #include "gui/i18n/TLanFrm.h"
+#include "gui/shell/FileDrops.h"
+#include "gui/shell/FileFormQuestions.h"
 #include "gui/shell/MainFormTray.h"
 #include "gui/shell/OuterGeometry.h"
 #include "gui/shell/OutsideFileQuestions.h"
@@ -123,6 +124,14 @@ void MainFormFiles::confirmNewDocument() {
 
 ReplaceAnswer MainFormFiles::askBeforeReplacing(const std::string& path) {
     return quolan::askBeforeReplacing(form_, path);
+}
+
+bool MainFormFiles::askOpenNotText(const std::string& path) {
+    return quolan::askOpenNotText(form_, path);
+}
+
+EncodingAnswer MainFormFiles::askSaveEncoding(const std::string& path, FileEncoding encoding) {
+    return quolan::askSaveEncoding(form_, path, encoding);
 }
 
 } // namespace quolan

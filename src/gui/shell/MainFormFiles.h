@@ -56,6 +56,8 @@ private:
     std::optional<std::string> chooseSaveName(const std::string& current) override;
     void confirmNewDocument() override;
     ReplaceAnswer askBeforeReplacing(const std::string& path) override;
+    bool askOpenNotText(const std::string& path) override;
+    EncodingAnswer askSaveEncoding(const std::string& path, FileEncoding encoding) override;
 
     TMainForm& form_;
     std::unique_ptr<FileStore> settingsFiles_;
