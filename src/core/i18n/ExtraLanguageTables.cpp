@@ -2,6 +2,7 @@
 
 #include "core/preview/PreviewTexts.h"
 #include "core/recovery/RecoveryTexts.h"
+#include "core/spell/SpellTexts.h"
 
 namespace quolan {
 
@@ -19,6 +20,7 @@ constexpr LanguageRow kPreviewRows[] = {
 constexpr LanguageTable kExtraTables[] = {
     {"recovery", kRecoveryRows},
     {"preview", kPreviewRows},
+    {"spelling", spell::kSpellRows},
 };
 } // namespace
 

@@ -13,8 +13,9 @@
 #include "gui/preview/TPreviewFrm.h"
 #include "gui/recovery/MainFormRecovery.h"
 #include "gui/shell/MainFormFiles.h"
-#include "gui/ui/MenuBarKeys.h"
 #include "gui/shell/MainFormTray.h"
+#include "gui/spell/MainFormSpelling.h"
+#include "gui/ui/MenuBarKeys.h"
 #include "gui/ui/MenuBuilder.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/ShortcutKeys.h"
@@ -54,7 +55,8 @@ QFont builtInEditorFont() {
 }
 } // namespace
 
-TMainForm::TMainForm(QWidget* parent, const QString& settingsPath, const QString& recoveryFolder)
+TMainForm::TMainForm(QWidget* parent, const QString& settingsPath, const QString& recoveryFolder,
+                     std::span<const std::filesystem::path> dictionaryFolders)
     : QMainWindow(parent), errorSink_([this](std::string_view message) {
           QMessageBox box(QMessageBox::Critical, ui(kMessageTitle), ui(message), QMessageBox::Ok,
                           this);
@@ -75,6 +77,7 @@ TMainForm::TMainForm(QWidget* parent, const QString& settingsPath, const QString
     files_ = std::make_unique<MainFormFiles>(*this, settingsPath);
     language_ = new InterfaceLanguage(*this);
     tray_->loadStoredIcon(files_->settings());
+    spelling_ = std::make_unique<MainFormSpelling>(*this, files_->settings(), dictionaryFolders);
     registerCommands();
     // After files_: the first tick applies the stored language before the
     // recovery copies are offered in it.
@@ -93,6 +96,7 @@ TMainForm::TMainForm(QWidget* parent, const QString& settingsPath, const QString
 }
 
 TMainForm::~TMainForm() {
+    spelling_.reset();
     recovery_.reset();
     preview_.reset();
     // TMainForm.FormDestroy: the icon leaves the notification area.
@@ -209,6 +213,7 @@ void TMainForm::registerCommands() {
     files_->registerCommands(commands_);
     language_->registerCommands();
     tray_->registerCommands(commands_, files_->settings());
+    spelling_->registerCommands(commands_);
 }
 
 QMenu& TMainForm::popupMenu(std::string_view name) const {
