@@ -19,8 +19,8 @@ constexpr LanguageRow kPreviewRows[] = {
 
 constexpr LanguageTable kExtraTables[] = {
     {"recovery", kRecoveryRows},
-    {"preview", kPreviewRows},
     {"spelling", spell::kSpellRows},
+    {"preview", kPreviewRows},
 };
 } // namespace
 

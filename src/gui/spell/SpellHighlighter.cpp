@@ -17,7 +17,7 @@ namespace {
 using spell::Region;
 
 // A slice of background checking holds the window no longer than this.
-constexpr qint64 kSliceNs = 6'000'000;
+constexpr qint64 kSliceNs = 4'000'000;
 // An edit reaching over more paragraphs leaves the rest to the slices.
 constexpr int kParagraphsCheckedAtOnce = 32;
 // Paragraphs longer than this are not checked: laying out such a paragraph
