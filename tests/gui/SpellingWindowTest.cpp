@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextLayout>
 
 #include <gtest/gtest.h>
@@ -145,6 +146,32 @@ TEST_F(SpellingWindow, theViewItemTurnsItOffAndTheSettingsFileKeepsIt) {
 
     item.trigger();
     QTRY_VERIFY(!underlined().empty());
+}
+
+TEST_F(SpellingWindow, aKeyChecksItsParagraphAtOnceAndATagReachesTheParagraphsBelow) {
+    show("teh\r\nswrod\r\nknight");
+    QTextDocument& document = *form->memo().document();
+    const auto marks = [&](int paragraph) {
+        return document.findBlockByNumber(paragraph).layout()->formats().size();
+    };
+    EXPECT_EQ(marks(1), 1);
+
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::End);
+    form->memo().setTextCursor(cursor);
+    QTest::keyClicks(&form->memo(), QStringLiteral(" qzxv"));
+    EXPECT_EQ(marks(2), 1); // before any slice could run
+
+    cursor.setPosition(0);
+    form->memo().setTextCursor(cursor);
+    QTest::keyClicks(&form->memo(), QStringLiteral("[code]"));
+    EXPECT_EQ(marks(0), 0);
+    QTRY_VERIFY(marks(1) == 0 && marks(2) == 0);
+    EXPECT_FALSE(form->spelling().highlighter()->pending());
+
+    form->editor().edit(0, 1, {}); // "code]" is no tag
+    QTRY_VERIFY(marks(1) == 1 && marks(2) == 1);
+    EXPECT_EQ(marks(0), 1);
 }
 
 TEST(SpellingWithoutDictionaries, disablesTheItemAndNamesThePackages) {
