@@ -57,19 +57,19 @@ int main() {
                 nuspellCheck);
     std::printf("  (%zu words; rejected: %d and %d)\n", words.size(), rejected[0], rejected[1]);
 
-    for (const auto& [word, script] :
-         {std::pair<std::string, spell::Script>{"карова", spell::Script::Russian},
-          {"малоко", spell::Script::Russian},
-          {"swrod", spell::Script::English}}) {
+    const std::pair<std::string, spell::Script> misspelt[] = {{"карова", spell::Script::Russian},
+                                                              {"малоко", spell::Script::Russian},
+                                                              {"swrod", spell::Script::English}};
+    for (const auto& entry : misspelt) {
+        const int dictionary = static_cast<int>(entry.second);
         std::vector<std::string> found;
-        const double a =
-            medianMs(3, [&] { found = hunspell[static_cast<int>(script)]->suggest(word); });
+        const double a = medianMs(3, [&] { found = hunspell[dictionary]->suggest(entry.first); });
         const double b = medianMs(3, [&] {
             found.clear();
-            nuspell[static_cast<int>(script)].suggest(word, found);
+            nuspell[dictionary].suggest(entry.first, found);
         });
         std::printf("%-52s %9.1f ms %9.1f ms  (%s)\n", "suggestions for a misspelt word", a, b,
-                    word.c_str());
+                    entry.first.c_str());
     }
     return 0;
 }
