@@ -172,6 +172,17 @@ TEST_F(SpellingWindow, aKeyChecksItsParagraphAtOnceAndATagReachesTheParagraphsBe
     form->editor().edit(0, 1, {}); // "code]" is no tag
     QTRY_VERIFY(marks(1) == 1 && marks(2) == 1);
     EXPECT_EQ(marks(0), 1);
+
+    // Many paragraphs pasted over all: the first paragraph, kept by the
+    // document, is checked anew as well.
+    show("knight");
+    std::string many = "swrod";
+    for (int i = 0; i < 40; ++i)
+        many += "\r\nknight";
+    form->editor().selectAll();
+    form->editor().replaceSelection(many);
+    QTRY_VERIFY(!form->spelling().highlighter()->pending());
+    EXPECT_EQ(marks(0), 1);
 }
 
 TEST(SpellingWithoutDictionaries, disablesTheItemAndNamesThePackages) {

@@ -143,7 +143,10 @@ void SpellHighlighter::contentsChanged(int position, int removed, int added) {
     const int lastNumber = last.isValid() ? last.blockNumber() : document.blockCount() - 1;
     if (lastNumber - block.blockNumber() >= kParagraphsCheckedAtOnce) {
         // A new text or a long paste: the visible part first, in slices.
+        // Paragraphs the edit kept keep their states too; none is current.
         restartSweep(block.blockNumber());
+        for (; block.isValid() && block.blockNumber() <= lastNumber; block = block.next())
+            block.setUserState(-1);
         return;
     }
     for (; block.isValid() && block.blockNumber() <= lastNumber; block = block.next()) {
@@ -165,7 +168,9 @@ void SpellHighlighter::runSlice() {
         edit_.cursorForPosition(QPoint(edit_.viewport()->width(), edit_.viewport()->height()))
             .block();
     for (QTextBlock block = firstShown;
-         block.isValid() && block.blockNumber() <= lastShown.blockNumber(); block = block.next())
+         block.isValid() && block.blockNumber() <= lastShown.blockNumber() &&
+         clock.nsecsElapsed() < kSliceNs;
+         block = block.next())
         if (!isCurrent(block))
             check(block);
     QTextBlock block = document.findBlockByNumber(sweepBlock_);
