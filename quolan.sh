@@ -15,6 +15,7 @@ packages=(
   xvfb xauth xdotool x11-xkb-utils
   libxcb1-dev openbox trayer x11-utils
   qt6-translations-l10n
+  libhunspell-dev hunspell-ru hunspell-en-us libnuspell-dev
   desktop-file-utils appstream dpkg-dev
   clang libfuzzer-14-dev libclang-rt-14-dev
 )

@@ -1,12 +1,15 @@
 // Typing, loading and wrapping in the editor, each against a bare
 // QPlainTextEdit doing the same work, on forum-like posts of 1 and 10 MB.
 #include "core/editor/EditorModel.h"
+#include "core/spell/HunspellChecker.h"
+#include "core/spell/Speller.h"
 #include "core/tags/SimpleTags.h"
 #include "core/ui/CommandIds.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/recovery/CopyWriter.h"
 #include "gui/recovery/QtRecoveryStore.h"
+#include "gui/spell/SpellHighlighter.h"
 #include "gui/ui/QtText.h"
 #include "support/BenchSupport.h"
 
@@ -109,6 +112,83 @@ void measure(std::size_t bytes) {
 }
 
 } // namespace
+
+// Spelling on against spelling off, on the same post: what the window's
+// thread pays to show a new text, for the slices that check the rest, and
+// for a key.
+void measureSpelling(std::size_t bytes) {
+    static const auto checker =
+        std::make_shared<spell::HunspellChecker>(spell::systemDictionaryFolders());
+    const std::string post = bench::forumPost(bytes);
+    std::printf("\n== spelling, %zu MB post ==\n", bytes / 1000000);
+    std::printf("%-58s %13s %13s %8s\n", "", "spelling on", "off", "ratio");
+
+    spell::Speller speller(checker);
+    EditorModel onModel;
+    MemoEdit on(onModel);
+    SpellHighlighter highlighter(on, speller);
+    EditorModel offModel;
+    MemoEdit off(offModel);
+    on.resize(600, 400);
+    off.resize(600, 400);
+    on.show();
+    off.show();
+    const auto settle = [&] {
+        while (highlighter.pending())
+            QApplication::processEvents();
+    };
+    settle();
+    printRow("open the post: text shown",
+             bench::sideBySide(
+                 5,
+                 [&] {
+                     onModel.loadText(post);
+                     on.repaint();
+                 },
+                 [&] {
+                     offModel.loadText(post);
+                     off.repaint();
+                 },
+                 [&] {
+                     onModel.clear();
+                     settle();
+                 },
+                 [&] { offModel.clear(); }),
+             1.3);
+
+    // The rest in slices, with the verdicts of a first pass remembered.
+    onModel.loadText(post);
+    std::vector<double> slices;
+    QElapsedTimer all;
+    all.start();
+    while (highlighter.pending()) {
+        QElapsedTimer slice;
+        slice.start();
+        QApplication::processEvents();
+        slices.push_back(static_cast<double>(slice.nsecsElapsed()) / 1e6);
+    }
+    std::sort(slices.begin(), slices.end());
+    std::printf("%-58s %10.3f ms in %zu slices, longest %.3f ms (target <= 10 ms)%s\n",
+                "check the rest of the post in the background",
+                static_cast<double>(all.nsecsElapsed()) / 1e6, slices.size(),
+                slices.empty() ? 0.0 : slices.back(),
+                !slices.empty() && slices.back() > 10 ? "  MISSED" : "");
+
+    offModel.loadText(post);
+    QPlainTextEdit bare;
+    bare.setUndoRedoEnabled(false);
+    bare.setPlainText(displayText(post));
+    bare.resize(600, 400);
+    bare.show();
+    const double typedOn = typingMs(on);
+    const bool restsAfterKeys = !highlighter.pending();
+    const double typedOff = typingMs(off);
+    const double typedBare = typingMs(bare);
+    printRow("type one character, spelling on / off", typedOn, typedOff, 1.2);
+    printRow("type one character, spelling on / bare Qt", typedOn, typedBare, 1.2);
+    std::printf("%-58s %s\n", "nothing left running after the keys",
+                restsAfterKeys ? "yes" : "NO  MISSED");
+}
 
 // Qt's word wrapping is quadratic on a stretch without blanks; the editor
 // breaks such text anywhere. There is no bare baseline: it takes minutes.
@@ -275,6 +355,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     measure(1'000'000);
     measure(10'000'000);
+    measureSpelling(1'000'000);
+    measureSpelling(10'000'000);
     measureUnbrokenRun();
     measureTypingWithPreview();
     measureGrownStretch();

@@ -4,6 +4,7 @@
 #include "core/document/FileTexts.h"
 #include "core/preview/PreviewTexts.h"
 #include "core/recovery/RecoveryTexts.h"
+#include "core/spell/SpellTexts.h"
 
 namespace quolan {
 
@@ -28,6 +29,7 @@ constexpr LanguageRow kFileRows[] = {
 constexpr LanguageTable kExtraTables[] = {
     {"recovery", kRecoveryRows},
     {"files", kFileRows},
+    {"spelling", spell::kSpellRows},
     {"preview", kPreviewRows},
     {"find", kFindRows},
 };

@@ -21,6 +21,8 @@ inline constexpr SettingKey Language{"Language", "Installed"};
 inline constexpr SettingKey TrayIcon{"ICos", "TreyIco"};
 // The forum's site for the quick links, when it has moved.
 inline constexpr SettingKey LinksHost{"Links", "Host"};
+// Whether misspelt words are underlined: 1 or 0; on when missing.
+inline constexpr SettingKey Spelling{"Spelling", "Check"};
 } // namespace setting
 
 // Values of "Language"/"Installed", compared exactly.

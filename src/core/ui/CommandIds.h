@@ -30,6 +30,7 @@ inline constexpr Id FindPrevious = "find.previous";
 inline constexpr Id EditorFont = "view.font";
 inline constexpr Id WordWrap = "view.wordWrap";
 inline constexpr Id Preview = "view.preview";
+inline constexpr Id Spelling = "view.spelling";
 inline constexpr Id LanguageRussian = "language.russian";
 inline constexpr Id LanguageEnglish = "language.english";
 

@@ -2,6 +2,7 @@
 
 #include "core/find/FindTexts.h"
 #include "core/preview/PreviewTexts.h"
+#include "core/spell/SpellTexts.h"
 #include "core/ui/CommandIds.h"
 
 #include <array>
@@ -43,6 +44,7 @@ constexpr MenuEntry kMainMenu[] = {
     {2, "N35", "Русский", {}, cmd::LanguageRussian},
     {2, "N36", "English", {}, cmd::LanguageEnglish},
     {1, "N57", "Перенос по словам", {}, cmd::WordWrap, kTicked},
+    {1, spell::kMenuItem, spell::kSpellRows[0].russian, {}, cmd::Spelling, F::Checkable},
     {1, "Preview1", preview::textRow(preview::Text::MenuItem).russian, "F5", cmd::Preview},
 
     {0, "N3", "&Теги"},

@@ -149,6 +149,7 @@ int MemoEdit::outsideReference(int position, bool towardsStart) const {
 
 void MemoEdit::contextMenuEvent(QContextMenuEvent* event) {
     setFocus(Qt::MouseFocusReason);
+    emit contextMenuOpening(event->pos());
     if (contextMenu_)
         contextMenu_->popup(event->globalPos());
     event->accept();

@@ -29,6 +29,10 @@ public:
         isMenuKey_ = std::move(isMenuKey);
     }
 
+signals:
+    // Before the context menu shows, at `at` in the viewport.
+    void contextMenuOpening(const QPoint& at);
+
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -16,6 +16,7 @@
 #include "gui/recovery/MainFormRecovery.h"
 #include "gui/shell/MainFormFiles.h"
 #include "gui/shell/MainFormTray.h"
+#include "gui/spell/MainFormSpelling.h"
 #include "gui/ui/MenuBarKeys.h"
 #include "gui/ui/MenuBuilder.h"
 #include "gui/ui/QtText.h"
@@ -56,7 +57,8 @@ QFont builtInEditorFont() {
 }
 } // namespace
 
-TMainForm::TMainForm(QWidget* parent, const QString& settingsPath, const QString& recoveryFolder)
+TMainForm::TMainForm(QWidget* parent, const QString& settingsPath, const QString& recoveryFolder,
+                     std::span<const std::filesystem::path> dictionaryFolders)
     : QMainWindow(parent), errorSink_([this](std::string_view message) {
           QMessageBox box(QMessageBox::Critical, ui(kMessageTitle), ui(message), QMessageBox::Ok,
                           this);
@@ -78,6 +80,7 @@ TMainForm::TMainForm(QWidget* parent, const QString& settingsPath, const QString
     language_ = new InterfaceLanguage(*this);
     connect(language_, &InterfaceLanguage::languageShown, findBar_, &FindBar::setLanguage);
     tray_->loadStoredIcon(files_->settings());
+    spelling_ = std::make_unique<MainFormSpelling>(*this, files_->settings(), dictionaryFolders);
     registerCommands();
     // After files_: the first tick applies the stored language before the
     // recovery copies are offered in it.
@@ -99,6 +102,7 @@ TMainForm::TMainForm(QWidget* parent, const QString& settingsPath, const QString
 }
 
 TMainForm::~TMainForm() {
+    spelling_.reset();
     recovery_.reset();
     preview_.reset();
     // TMainForm.FormDestroy: the icon leaves the notification area.
@@ -225,6 +229,7 @@ void TMainForm::registerCommands() {
     files_->registerCommands(commands_);
     language_->registerCommands();
     tray_->registerCommands(commands_, files_->settings());
+    spelling_->registerCommands(commands_);
 }
 
 QMenu& TMainForm::popupMenu(std::string_view name) const {

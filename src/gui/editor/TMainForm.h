@@ -2,6 +2,7 @@
 
 #include "core/editor/EditorModel.h"
 #include "core/editor/Messages.h"
+#include "core/spell/HunspellChecker.h"
 #include "core/ui/CommandRegistry.h"
 #include "core/ui/Shortcuts.h"
 #include "gui/shell/QtClipboard.h"
@@ -24,6 +25,7 @@ class FindBar;
 class InterfaceLanguage;
 class MainFormFiles;
 class MainFormRecovery;
+class MainFormSpelling;
 class MainFormTray;
 class MemoEdit;
 class ShortcutKeys;
@@ -40,8 +42,11 @@ public:
     // kept in memory for this run only.
     // Recovery copies of an unsaved post are kept in `recoveryFolder`;
     // without one, none are kept or offered.
+    // Spelling dictionaries are looked for in `dictionaryFolders`.
     explicit TMainForm(QWidget* parent = nullptr, const QString& settingsPath = {},
-                       const QString& recoveryFolder = {});
+                       const QString& recoveryFolder = {},
+                       std::span<const std::filesystem::path> dictionaryFolders =
+                           spell::systemDictionaryFolders());
     ~TMainForm() override;
     TMainForm(const TMainForm&) = delete;
     TMainForm& operator=(const TMainForm&) = delete;
@@ -62,6 +67,8 @@ public:
     MainFormTray& tray() const { return *tray_; }
     // The recovery copy of an unsaved post, and the window offering it back.
     MainFormRecovery& recovery() const { return *recovery_; }
+    // Spelling as the player types.
+    MainFormSpelling& spelling() const { return *spelling_; }
 
     void runCommand(std::string_view command);
     // Shows a failure to the user; tests may take the messages instead.
@@ -112,6 +119,7 @@ private:
     QTimer* timer2_ = nullptr;
     std::unique_ptr<TPreviewFrm> preview_;
     std::unique_ptr<MainFormRecovery> recovery_;
+    std::unique_ptr<MainFormSpelling> spelling_;
 };
 
 } // namespace quolan
