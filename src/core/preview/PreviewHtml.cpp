@@ -18,6 +18,7 @@ constexpr std::u16string_view kHeadingColour = u"#555555";
 constexpr std::u16string_view kRemarkColour = u"#7a7a7a";
 constexpr std::u16string_view kMonospace = u"'Courier New', monospace";
 
+// A pair the text now stands inside.
 struct Active {
     std::uint32_t token; // the opening tag
     std::uint8_t row;
