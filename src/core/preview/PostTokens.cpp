@@ -1,6 +1,7 @@
 #include "PostTokens.h"
 
 #include "core/preview/PreviewTags.h"
+#include "core/preview/TagPairing.h"
 #include "core/tags/SmileyTable.h"
 
 #include <array>
@@ -203,64 +204,6 @@ private:
     std::string_view post_;
     std::array<bool, 256> special_{};
 };
-
-// True when nothing but plain text without quotes or brackets lies between
-// tokens `open` and `close`: the text between them can be an address.
-bool addressBetween(std::string_view post, const std::vector<Token>& tokens, std::size_t open,
-                    std::size_t close) {
-    for (std::size_t t = open + 1; t < close; ++t) {
-        const Token& token = tokens[t];
-        if (token.kind != TokenKind::Text && token.kind != TokenKind::Entity)
-            return false;
-        const std::string_view text = post.substr(token.start, token.length);
-        if (text.find_first_of("[]\"") != std::string_view::npos)
-            return false;
-    }
-    return true;
-}
-
-// One pass of one row: pairs openings with the first unpaired closing after
-// them, left to right, without overlap.
-void pairRow(std::string_view post, std::vector<Token>& tokens, const PreviewTag& row,
-             std::vector<std::uint32_t>& openings, std::vector<std::uint32_t>& closings) {
-    std::size_t c = 0;
-    std::size_t resumeAfter = 0; // the next opening must come after this token
-    bool paired = false;
-    for (const std::uint32_t open : openings) {
-        if (paired && open < resumeAfter)
-            continue;
-        while (c < closings.size() && closings[c] < open)
-            ++c;
-        if (c == closings.size())
-            break;
-        const std::uint32_t close = closings[c];
-        if (row.addressBetween && !addressBetween(post, tokens, open, close))
-            continue;
-        tokens[open].paired = true;
-        tokens[close].paired = true;
-        resumeAfter = close;
-        paired = true;
-        ++c;
-    }
-    std::erase_if(openings, [&](std::uint32_t t) { return tokens[t].paired; });
-    std::erase_if(closings, [&](std::uint32_t t) { return tokens[t].paired; });
-}
-
-void pairTags(std::string_view post, std::vector<Token>& tokens) {
-    const auto rows = previewTags();
-    std::vector<std::vector<std::uint32_t>> openings(rows.size());
-    std::vector<std::vector<std::uint32_t>> closings(previewTagNames().size());
-    for (std::size_t t = 0; t < tokens.size(); ++t) {
-        if (tokens[t].kind == TokenKind::Open)
-            openings[tokens[t].tag].push_back(static_cast<std::uint32_t>(t));
-        else if (tokens[t].kind == TokenKind::Close)
-            closings[tokens[t].tag].push_back(static_cast<std::uint32_t>(t));
-    }
-    for (int pass = 0; pass < kPairingPasses; ++pass)
-        for (std::size_t row = 0; row < rows.size(); ++row)
-            if (!openings[row].empty())
-                pairRow(post, tokens, rows[row], openings[row], closings[nameIndexOfRow(row)]);
-}
 
 } // namespace
 

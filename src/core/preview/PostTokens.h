@@ -26,11 +26,7 @@ struct Token {
     bool paired = false; // Open and Close: the forum turns it into markup
 };
 
-// Cuts the post into tokens and pairs the tags as the forum does: each pass
-// takes the tag rows in order and, left to right, pairs every opening with
-// the first closing after it that is still unpaired (shortest match), then
-// goes on after that closing. Three passes reach three levels of nesting of
-// one tag. Anything left unpaired is printed as it stands.
+// Cuts the post into tokens and pairs the tags as the forum does (pairTags).
 std::vector<Token> tokenizePost(std::string_view post);
 
 // The parameter of an opening "[name=P]" or "[name='P']" token.

@@ -1,5 +1,6 @@
 #include "MemoEdit.h"
 
+#include "core/editor/TextDiff.h"
 #include "core/text/LineBreaks.h"
 #include "gui/ui/QtText.h"
 
@@ -10,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QScopedValueRollback>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -23,19 +25,6 @@ namespace {
 // pasted megabyte of it would freeze the window for minutes); past this
 // length lines break anywhere instead.
 constexpr std::size_t kLongestWordWrappedRun = 5000;
-
-// Sets a flag for the length of a scope, restoring what it was.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = saved_; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-    bool saved_;
-};
 } // namespace
 
 MemoEdit::MemoEdit(EditorModel& model, QWidget* parent) : QPlainTextEdit(parent), model_(model) {
@@ -45,7 +34,7 @@ MemoEdit::MemoEdit(EditorModel& model, QWidget* parent) : QPlainTextEdit(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     {
-        const FlagScope writing(writingModelChange_);
+        const QScopedValueRollback writing(writingModelChange_, true);
         setPlainText(displayText(model_.textView()));
     }
     connect(document(), &QTextDocument::contentsChange, this, &MemoEdit::documentChanged);
@@ -171,7 +160,7 @@ QString MemoEdit::documentText(int position, int length) const {
 }
 
 void MemoEdit::replaceDocumentRange(int from, int to, const QString& text) {
-    const FlagScope writing(writingModelChange_);
+    const QScopedValueRollback writing(writingModelChange_, true);
     QTextCursor cursor(document());
     cursor.setPosition(from);
     cursor.setPosition(to, QTextCursor::KeepAnchor);
@@ -201,7 +190,7 @@ void MemoEdit::documentChanged(int position, int removed, int added) {
     if (before.size() != static_cast<std::size_t>(oldCount)) {
         // The document no longer matches the model; keep what the user sees.
         const QString all = documentText(0, newLength);
-        const FlagScope taking(takingViewEdit_);
+        const QScopedValueRollback taking(takingViewEdit_, true);
         model_.edit(0, model_.length(), postText(all));
         replaceDocumentRange(0, newLength, displayText(model_.textView()));
         rewroteViewEdit_ = true;
@@ -209,52 +198,34 @@ void MemoEdit::documentChanged(int position, int removed, int added) {
         return;
     }
 
-    // An edit made at the caret begins no later than the caret or selection
-    // stood and ends where the caret now stands, and typing over a selection
-    // replaces all of it. Only this places an edit among equal characters
-    // (Qt reports an input method's change over the whole line): undo must
-    // take back what the user did, and a letter typed over itself is still
-    // an edit.
-    const std::size_t common = std::min(before.size(), afterView.size());
-    std::size_t prefixLimit = common;
-    std::size_t suffixLimit = common;
+    // Qt may report an input method's change over the whole line: the caret
+    // tells where among equal characters the user's edit stands.
     const std::size_t selectionFrom = breaks.toDisplay(model_.selectionStart());
     const std::size_t selectionTo =
         breaks.toDisplay(model_.selectionStart() + model_.selectionLength());
-    const auto rangeFrom = static_cast<std::size_t>(position);
-    const auto rangeTo = static_cast<std::size_t>(position + oldCount);
     const QTextCursor cursor = textCursor();
-    const auto caret = static_cast<std::size_t>(cursor.position());
-    if (!cursor.hasSelection() && rangeFrom <= selectionFrom && selectionTo <= rangeTo &&
-        rangeFrom <= caret && caret <= rangeFrom + afterView.size()) {
-        prefixLimit = std::min(selectionFrom, caret) - rangeFrom;
-        suffixLimit = rangeFrom + afterView.size() - caret;
-    }
-    std::size_t prefix = 0;
-    while (prefix < std::min(common, prefixLimit) && before[prefix] == afterView[prefix])
-        ++prefix;
-    std::size_t suffix = 0;
-    while (suffix < std::min(common - prefix, suffixLimit) &&
-           before[before.size() - 1 - suffix] == afterView[afterView.size() - 1 - suffix])
-        ++suffix;
-    if (prefix + suffix == before.size() && prefix + suffix == afterView.size()) {
+    const TextDiff diff =
+        findTextDiff(before, afterView, static_cast<std::size_t>(position),
+                     {selectionFrom, selectionTo, static_cast<std::size_t>(cursor.position()),
+                      cursor.hasSelection()});
+    if (diff.empty()) {
         takeSelectionFromView(); // nothing changed: a format change, or an equal text
         return;
     }
 
-    const int editFrom = position + static_cast<int>(prefix);
-    const int oldEditTo = position + static_cast<int>(before.size() - suffix);
-    const int newEditTo = position + static_cast<int>(afterView.size() - suffix);
+    const int editFrom = position + static_cast<int>(diff.from);
+    const int oldEditTo = editFrom + static_cast<int>(diff.removed);
+    const int newEditTo = editFrom + static_cast<int>(diff.inserted);
     const std::size_t textEditFrom = breaks.toText(static_cast<std::size_t>(editFrom));
     const std::size_t textEditTo = breaks.toText(static_cast<std::size_t>(oldEditTo));
-    const QString typed = after.mid(static_cast<qsizetype>(prefix), newEditTo - editFrom);
+    const QString typed = after.mid(static_cast<qsizetype>(diff.from), newEditTo - editFrom);
     const std::string inserted = postText(typed);
     chooseWrapPointsForEdit(textEditFrom, textEditTo - textEditFrom, inserted);
     // A lone CR before or a lone LF after the edit may pair up with it.
     const bool joinsBreak = (textEditFrom > 0 && model_.range(textEditFrom - 1, 1) == "\r") ||
                             model_.range(textEditTo, 1) == "\n";
     {
-        const FlagScope taking(takingViewEdit_);
+        const QScopedValueRollback taking(takingViewEdit_, true);
         model_.edit(textEditFrom, textEditTo - textEditFrom, inserted);
     }
     if (joinsBreak) {
@@ -276,7 +247,7 @@ void MemoEdit::modelChanged(const TextChange& change) {
     if (takingViewEdit_)
         return;
     {
-        const FlagScope writing(writingModelChange_);
+        const QScopedValueRollback writing(writingModelChange_, true);
         if (change.wholeText) {
             chooseWrapPoints(model_.textView());
             setPlainText(displayText(model_.textView()));
@@ -319,7 +290,7 @@ void MemoEdit::showModelSelection() {
         return; // keeps the direction of a selection made with the keyboard
     cursor.setPosition(start);
     cursor.setPosition(end, QTextCursor::KeepAnchor);
-    const FlagScope writing(writingModelChange_);
+    const QScopedValueRollback writing(writingModelChange_, true);
     setTextCursor(cursor);
 }
 
@@ -330,7 +301,7 @@ void MemoEdit::takeSelectionFromView() {
     const LineBreakIndex& breaks = model_.lineBreaks();
     const std::size_t start = breaks.toText(static_cast<std::size_t>(cursor.selectionStart()));
     const std::size_t end = breaks.toText(static_cast<std::size_t>(cursor.selectionEnd()));
-    const FlagScope taking(takingViewEdit_);
+    const QScopedValueRollback taking(takingViewEdit_, true);
     model_.setSelection(start, end - start);
 }
 
