@@ -13,12 +13,13 @@
 #include "gui/preview/TPreviewFrm.h"
 #include "gui/recovery/MainFormRecovery.h"
 #include "gui/shell/MainFormFiles.h"
-#include "gui/ui/MenuBarKeys.h"
 #include "gui/shell/MainFormTray.h"
+#include "gui/ui/MenuBarKeys.h"
 #include "gui/ui/MenuBuilder.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/ShortcutKeys.h"
 #include "gui/ui/ToolbarBuilder.h"
+#include "gui/ui/WindowOwners.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -70,6 +71,7 @@ TMainForm::TMainForm(QWidget* parent, const QString& settingsPath, const QString
     resize(kBuiltInGeometry.size());
 
     buildWindow();
+    ownWindowsBy(*this);
     tray_ = new MainFormTray(*this);
     buildMenus();
     files_ = std::make_unique<MainFormFiles>(*this, settingsPath);
