@@ -42,6 +42,12 @@ void PickList::showPopup() {
 void PickList::hidePopup() {
     waitingToDrop_ = false;
     QComboBox::hidePopup();
+    // Dropped before the window system gave the window the keyboard (a slow
+    // one, past the longest wait): the list's grab hid the hand-over, so the
+    // window asks for the keyboard again now.
+    QWidget* owner = window();
+    if (owner->isVisible() && !owner->isActiveWindow())
+        owner->activateWindow();
 }
 
 void PickList::dropWhenActive() {
@@ -94,8 +100,7 @@ bool PickList::eventFilter(QObject* watched, QEvent* event) {
 
 void PickList::pickHighlighted() {
     const QModelIndex current = view()->currentIndex();
-    const bool highlighted = current.isValid() &&
-                             view()->selectionModel()->isSelected(current) &&
+    const bool highlighted = current.isValid() && view()->selectionModel()->isSelected(current) &&
                              (current.flags() & Qt::ItemIsEnabled);
     hidePopup();
     if (!highlighted)
