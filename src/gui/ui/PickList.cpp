@@ -1,7 +1,9 @@
 #include "PickList.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
@@ -42,11 +44,16 @@ void PickList::showPopup() {
 void PickList::hidePopup() {
     waitingToDrop_ = false;
     QComboBox::hidePopup();
-    // Dropped before the window system gave the window the keyboard (a slow
-    // one, past the longest wait): the list's grab hid the hand-over, so the
-    // window asks for the keyboard again now.
+    // The window system may have handed the window the keyboard while the
+    // list was open (a slow one, after the longest wait), which Qt's widgets
+    // do not take note of while a list is open: they would go on taking the
+    // window beneath for the active one.
     QWidget* owner = window();
-    if (owner->isVisible() && !owner->isActiveWindow())
+    if (!owner->isVisible() || owner->isActiveWindow())
+        return;
+    if (QGuiApplication::focusWindow() == owner->windowHandle())
+        QApplication::setActiveWindow(owner);
+    else
         owner->activateWindow();
 }
 
