@@ -14,7 +14,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMenu>
-#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
