@@ -55,7 +55,6 @@ TrayPress pressOf(QSystemTrayIcon::ActivationReason reason) {
     }
 }
 
-// The program's own windows besides the main one: those of the start-up table.
 // Back from the minimised state into the one it had before, maximised
 // included.
 void unminimise(QWidget& form) {
@@ -63,6 +62,7 @@ void unminimise(QWidget& form) {
     form.setVisible(true);
 }
 
+// The program's own windows besides the main one: those of the start-up table.
 bool isProgramWindow(const QWidget& widget) {
     const auto rows = startupRows();
     const std::string name = widget.objectName().toStdString();
