@@ -32,12 +32,17 @@ Desktop::Desktop() {
         execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
         _exit(127);
     }
-    // The manager announces itself on the root window once it runs.
-    for (int i = 0; i < 100; ++i) {
+    // The manager announces itself on the root window once it runs; on a
+    // busy machine that takes a while. Without it nothing here means anything.
+    for (int i = 0; i < 600; ++i) {
         if (run("xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'"))
+            return;
+        if (waitpid(windowManager_, nullptr, WNOHANG) == windowManager_)
             break;
         usleep(50'000);
     }
+    std::fprintf(stderr, "The window manager did not start.\n");
+    std::exit(EXIT_FAILURE);
 }
 
 Desktop::~Desktop() {
