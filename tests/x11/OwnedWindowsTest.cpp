@@ -82,14 +82,17 @@ TEST_F(OwnedWindows, theStartUpMessageAndTheRecoveryOfferNameTheMainWindow) {
     EXPECT_TRUE(answerModal("ErrorMessage", "Return", [] {
         MainForm->files().openGivenFiles({QStringLiteral("/nonexistent/quolan/post.txt")});
     }));
-    typesIntoThePost("x");
+    // The keyboard is back in the post; typed into, it would not be offered
+    // the copy.
+    EXPECT_TRUE(QTest::qWaitFor([] { return x11::activeXWindow() == MainForm->winId(); }, 3000));
+    EXPECT_TRUE(MainForm->memo().hasFocus());
 
     emit MainForm->firstTick(); // offers the copy
     TRecoveryFrm& offer = MainForm->recovery().window();
     ASSERT_TRUE(shown(&offer));
     EXPECT_TRUE(ownedByMain(offer));
     pressKeys("Escape", [&] { return !offer.isVisible(); }); // kept for later
-    typesIntoThePost("y");
+    typesIntoThePost("x");
 }
 
 // The window manager has the main window minimised, or back.
