@@ -95,12 +95,16 @@ TEST_F(OwnedWindows, theStartUpMessageAndTheRecoveryOfferNameTheMainWindow) {
     typesIntoThePost("x");
 }
 
-// The window manager has the main window minimised, or back.
+// The window manager has the main window minimised, or back, and the
+// program has taken note of it.
 bool minimised() {
-    return QTest::qWaitFor([] { return x11::inXState(MainForm->winId(), "Iconic"); }, 3000);
+    return QTest::qWaitFor(
+        [] { return x11::inXState(MainForm->winId(), "Iconic") && MainForm->isMinimized(); }, 3000);
 }
 bool restored() {
-    return QTest::qWaitFor([] { return x11::inXState(MainForm->winId(), "Normal"); }, 3000);
+    return QTest::qWaitFor(
+        [] { return x11::inXState(MainForm->winId(), "Normal") && !MainForm->isMinimized(); },
+        3000);
 }
 
 TEST_F(OwnedWindows, minimisingWithTheAboutWindowOpenIsNoClosingOfIt) {
