@@ -119,6 +119,20 @@ private:
     bool disablesMain_ = false;
 };
 
+// The window that takes the keyboard for a dialog: the dialog, or while it is
+// disabled in turn, the window it opened over itself (the credits over the
+// about window).
+QWidget* windowOnTop(QWidget& dialog) {
+    if (dialog.isEnabled())
+        return &dialog;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const QWindow* handle = window->windowHandle();
+        if (window->isVisible() && handle && handle->transientParent() == dialog.windowHandle())
+            return windowOnTop(*window);
+    }
+    return nullptr;
+}
+
 // While a dialog keeps the main window disabled, the main window passes its
 // activation (a click on it, the window manager's switcher) to the dialog,
 // as a window blocked by a modal one does.
@@ -140,9 +154,10 @@ public:
             dialog_->isVisible()) {
             // After the activation is through, or the window system takes it back.
             QTimer::singleShot(0, dialog_, [dialog = dialog_] {
-                if (dialog && dialog->isVisible()) {
-                    dialog->raise();
-                    dialog->activateWindow();
+                QWidget* holder = dialog && dialog->isVisible() ? windowOnTop(*dialog) : nullptr;
+                if (holder) {
+                    holder->raise();
+                    holder->activateWindow();
                 }
             });
         }

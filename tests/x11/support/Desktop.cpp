@@ -27,19 +27,28 @@ bool settled(const std::function<bool()>& arrived) {
 Desktop::Desktop() {
     qputenv("XDG_STATE_HOME", stateFolder_.path().toUtf8());
     ::testing::UnitTest::GetInstance()->listeners().Append(new testing::FreshStateFolder);
-    windowManager_ = fork();
-    if (windowManager_ == 0) {
-        execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
-        _exit(127);
-    }
     // The manager announces itself on the root window once it runs; on a
-    // busy machine that takes a while. Without it nothing here means anything.
-    for (int i = 0; i < 600; ++i) {
-        if (run("xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'"))
-            return;
-        if (waitpid(windowManager_, nullptr, WNOHANG) == windowManager_)
-            break;
-        usleep(50'000);
+    // busy machine that takes a while, and a server just started may turn
+    // the first connection away. Without it nothing here means anything.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        windowManager_ = fork();
+        if (windowManager_ == 0) {
+            execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        bool gone = false;
+        for (int i = 0; i < 600 && !gone; ++i) {
+            if (run("xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'"))
+                return;
+            gone = waitpid(windowManager_, nullptr, WNOHANG) == windowManager_;
+            usleep(50'000);
+        }
+        if (!gone) { // never to announce itself
+            kill(windowManager_, SIGTERM);
+            waitpid(windowManager_, nullptr, 0);
+        }
+        windowManager_ = -1;
+        usleep(500'000);
     }
     std::fprintf(stderr, "The window manager did not start.\n");
     std::exit(EXIT_FAILURE);
