@@ -346,6 +346,33 @@ TEST(WindowPlacement, withoutScreensTheBuiltInPlaceIsUsed) {
     EXPECT_EQ(placeOnScreens({1, 1, 100, 100}, builtIn, {}), builtIn);
 }
 
+struct FitCase {
+    const char* name;
+    WindowRect window;
+    bool resizable;
+    WindowRect fitted;
+};
+
+class WindowFit : public ::testing::TestWithParam<FitCase> {};
+
+TEST_P(WindowFit, aWindowLargerThanTheFreeAreaOfItsScreenIsFittedToIt) {
+    // A panel along the first screen's bottom; the second screen to its right.
+    const WindowRect areas[] = {{0, 0, 1024, 740}, {1024, 0, 800, 600}};
+    EXPECT_EQ(fitOnScreens(GetParam().window, areas, GetParam().resizable), GetParam().fitted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WindowFit,
+    ::testing::Values(
+        FitCase{"fittingStaysEvenPartlyOff", {700, 600, 500, 300}, true, {700, 600, 500, 300}},
+        FitCase{"doubledIsShrunk", {276, 176, 1400, 1224}, true, {0, 0, 1024, 740}},
+        FitCase{"tooTallOnly", {100, 50, 500, 741}, true, {100, 0, 500, 740}},
+        FitCase{"onTheSecondScreen", {1500, 100, 900, 700}, true, {1024, 0, 800, 600}},
+        FitCase{"fixedKeepsItsSize", {-20, -40, 560, 800}, false, {-20, 0, 560, 800}},
+        FitCase{"onNoScreenTheFirst", {5000, 5000, 3000, 200}, true, {0, 5000, 1024, 200}},
+        FitCase{"farAway", {2147483000, 0, 2147483647, 10}, true, {0, 0, 1024, 10}}),
+    [](const ::testing::TestParamInfo<FitCase>& p) { return p.param.name; });
+
 struct FirstTickRun {
     explicit FirstTickRun(std::optional<std::string> stored, std::string font = {}) {
         std::string file;

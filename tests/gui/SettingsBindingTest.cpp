@@ -42,6 +42,15 @@ TEST(SettingsAtStart, storedBoundsAreAppliedAsTheyStandFrameIncluded) {
     EXPECT_EQ(outer(*f.form), QRect(left, 32, 512, 300));
 }
 
+TEST(SettingsAtStart, boundsLargerThanTheScreenAreFittedToIt) {
+    // As 700 x 600 becomes at twice the scale on a small screen.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    FilesFixture f("[Size]\r\nTop=40\r\nLeft=-30\r\nWidth=" + std::to_string(area.width() * 2) +
+                   "\r\nHeight=" + std::to_string(area.height() + 200) + "\r\n");
+    showAndSettle(*f.form);
+    EXPECT_EQ(outer(*f.form), area);
+}
+
 TEST(SettingsAtStart, unreadableValuesGiveTheBuiltInOnes) {
     FilesFixture f("[size]\r\ntop=abc\r\nLEFT=10\r\n");
     showAndSettle(*f.form);

@@ -1,17 +1,11 @@
 // The secondary windows on a desktop with a window manager, typed and clicked
 // through the X server as a player does: whichever way a window closes, the
 // next keys reach the post.
-#include "core/app/StartupSequence.h"
 #include "core/ui/CommandIds.h"
-#include "gui/app/ProgramWindows.h"
-#include "gui/app/Windows.h"
-#include "gui/editor/MemoEdit.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/shell/TCreateNewFrm.h"
 #include "gui/shell/TExitFrm2.h"
-#include "gui/support/SilentProgress.h"
 #include "gui/tags/TagWindows.h"
-#include "x11/support/Desktop.h"
+#include "x11/support/ProgramOnDesktop.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -21,9 +15,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include <cstdlib>
-#include <gtest/gtest.h>
-#include <memory>
 #include <string>
 
 namespace quolan {
@@ -34,56 +25,11 @@ using x11::clickOn;
 using x11::pressKeys;
 using x11::typeKeys;
 
-class DialogKeys : public ::testing::Test {
+class DialogKeys : public x11::ProgramOnDesktop {
 protected:
-    void SetUp() override {
-        ASSERT_EQ(std::system("setxkbmap -layout us"), 0);
-        windows_ = std::make_unique<ProgramWindows>();
-        windows_->create(progress_);
-        ASSERT_NE(MainForm, nullptr);
-        MainForm->show();
-        MainForm->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
-        ASSERT_TRUE(QTest::qWaitFor([] { return MainForm->memo().hasFocus(); }, 2000));
-    }
-    void TearDown() override { windows_.reset(); }
-
-    static std::string text() { return MainForm->editor().text(); }
-    static bool endsWith(const std::string& tail) {
-        const std::string all = text();
-        return all.size() >= tail.size() && all.compare(all.size() - tail.size(), tail.size(), tail) == 0;
-    }
-    // The program is back in the post: the main window has the keyboard and
-    // a typed letter lands in the text.
-    static void typesIntoThePost(const char* letter) {
-        EXPECT_TRUE(QTest::qWaitFor([] { return MainForm->isEnabled(); }, 2000));
-        const std::string before = text();
-        EXPECT_TRUE(typeKeys(letter, [&] { return text() == before + letter; }))
-            << "typed '" << letter << "' after \"" << before << "\", the post holds \"" << text()
-            << '"';
-        EXPECT_EQ(QApplication::activeWindow(), MainForm);
-    }
-    // Visible with the keyboard, which a list it dropped open may hold.
-    static bool shown(const QWidget* window) {
-        return QTest::qWaitFor(
-            [window] {
-                const QWidget* popup = QApplication::activePopupWidget();
-                const bool ownPopup = popup && popup->parentWidget() &&
-                                      popup->parentWidget()->window() == window;
-                return window->isVisible() && (window->isActiveWindow() || ownPopup);
-            },
-            3000);
-    }
-    static bool gone(const QWidget* window) {
-        return QTest::qWaitFor([window] { return !window->isVisible(); }, 3000);
-    }
     static QToolButton& okOf(const QWidget& dialog, const char* name) {
         return *dialog.findChild<QToolButton*>(QString::fromLatin1(name));
     }
-
-private:
-    testing::SilentProgress progress_;
-    std::unique_ptr<ProgramWindows> windows_;
 };
 
 struct Opening {
@@ -92,13 +38,20 @@ struct Opening {
 };
 
 QWidget* dialogFor(cmd::Id command) {
-    if (command == cmd::DialogUrl) return UrlCreate;
-    if (command == cmd::DialogImage) return ImageFrm;
-    if (command == cmd::DialogEmail) return EmailFrm;
-    if (command == cmd::DialogSize) return SizeFrm;
-    if (command == cmd::DialogFont) return FontFrm;
-    if (command == cmd::DialogFocus) return FocusFrm;
-    if (command == cmd::DialogSpecialAction) return SAfrm;
+    if (command == cmd::DialogUrl)
+        return UrlCreate;
+    if (command == cmd::DialogImage)
+        return ImageFrm;
+    if (command == cmd::DialogEmail)
+        return EmailFrm;
+    if (command == cmd::DialogSize)
+        return SizeFrm;
+    if (command == cmd::DialogFont)
+        return FontFrm;
+    if (command == cmd::DialogFocus)
+        return FocusFrm;
+    if (command == cmd::DialogSpecialAction)
+        return SAfrm;
     return ColorFrm;
 }
 
@@ -225,8 +178,7 @@ TEST_F(DialogKeys, f10AndALoneAltTakeTheKeyboardToTheMenus) {
         SCOPED_TRACE(key);
         const std::string before = text();
         pressKeys(key, [] { return QApplication::activePopupWidget() != nullptr; });
-        pressKeys("Right Right Right Return",
-                  [&] { return text() == before + "[ooc][/ooc]"; });
+        pressKeys("Right Right Right Return", [&] { return text() == before + "[ooc][/ooc]"; });
         EXPECT_EQ(text(), before + "[ooc][/ooc]");
         typesIntoThePost("x");
     }

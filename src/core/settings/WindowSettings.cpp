@@ -33,6 +33,24 @@ bool overlaps(const WindowRect& window, const WindowRect& screen) {
     return left < screenLeft + screen.width && right > screenLeft &&
            top < screenTop + screen.height && bottom > screenTop;
 }
+std::int64_t overlapArea(const WindowRect& a, const WindowRect& b) {
+    const auto span = [](std::int64_t from, std::int64_t length, std::int64_t otherFrom,
+                         std::int64_t otherLength) {
+        return std::max<std::int64_t>(0, std::min(from + length, otherFrom + otherLength) -
+                                             std::max(from, otherFrom));
+    };
+    return span(a.left, a.width, b.left, b.width) * span(a.top, a.height, b.top, b.height);
+}
+
+// A window longer than the area's room lines up with the area (made as long
+// as the room first when it can be resized); a shorter one keeps its place.
+void fitSpan(int& start, int& length, int from, int room, bool resizable) {
+    if (length <= room)
+        return;
+    if (resizable)
+        length = room;
+    start = from;
+}
 } // namespace
 
 WindowRect readWindowGeometry(const IniStore& settings, WindowRect current) {
@@ -47,6 +65,18 @@ WindowRect placeOnScreens(WindowRect stored, WindowRect builtIn,
     const bool visible = std::any_of(screens.begin(), screens.end(),
                                      [&](const WindowRect& s) { return overlaps(stored, s); });
     return visible ? stored : builtIn;
+}
+
+WindowRect fitOnScreens(WindowRect window, std::span<const WindowRect> areas, bool resizable) {
+    if (areas.empty())
+        return window;
+    const WindowRect& area = *std::max_element(
+        areas.begin(), areas.end(), [&](const WindowRect& a, const WindowRect& b) {
+            return overlapArea(window, a) < overlapArea(window, b);
+        });
+    fitSpan(window.left, window.width, area.left, area.width, resizable);
+    fitSpan(window.top, window.height, area.top, area.height, resizable);
+    return window;
 }
 
 bool writeClosingSettings(IniStore& settings, WindowRect bounds, std::string_view fontName) {

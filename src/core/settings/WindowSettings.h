@@ -26,6 +26,13 @@ WindowRect readWindowGeometry(const IniStore& settings, WindowRect current);
 WindowRect placeOnScreens(WindowRect stored, WindowRect builtIn,
                           std::span<const WindowRect> screens);
 
+// Fits a window larger than the free area of the screen it lies most on (the
+// first area when it lies on none) to that area: made no larger when it can
+// be resized, and lined up with the area's top and left edges, so that its
+// title bar and its bottom can be reached. A window that fits keeps its
+// place, even partly off the screen.
+WindowRect fitOnScreens(WindowRect window, std::span<const WindowRect> areas, bool resizable);
+
 // Written when the main window closes: the four bounds, then the editor font
 // name. After a refused write the remaining ones are skipped.
 bool writeClosingSettings(IniStore& settings, WindowRect bounds, std::string_view fontName);

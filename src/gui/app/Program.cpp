@@ -27,8 +27,12 @@ int runProgram(const QStringList& files) {
     splash->hide();
     splash.reset();
 
-    QObject::connect(MainForm, &TMainForm::closing, qApp, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
+    // The end is not asked of the other windows, as quit() would: a window
+    // that turns a close into something else (the history's "Ok") or refuses
+    // it (the language chooser) must not keep the program running.
+    QObject::connect(
+        MainForm, &TMainForm::closing, qApp, [] { QCoreApplication::exit(0); },
+        Qt::QueuedConnection);
     MainForm->show();
     if (!files.isEmpty()) {
         QTimer::singleShot(0, MainForm, [files] { MainForm->files().openGivenFiles(files); });

@@ -22,6 +22,7 @@
 #include "gui/ui/QtText.h"
 #include "gui/ui/ShortcutKeys.h"
 #include "gui/ui/ToolbarBuilder.h"
+#include "gui/ui/WindowOwners.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -74,6 +75,7 @@ TMainForm::TMainForm(QWidget* parent, const QString& settingsPath, const QString
     resize(kBuiltInGeometry.size());
 
     buildWindow();
+    ownWindowsBy(*this);
     tray_ = new MainFormTray(*this);
     buildMenus();
     files_ = std::make_unique<MainFormFiles>(*this, settingsPath);

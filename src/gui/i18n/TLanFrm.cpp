@@ -4,6 +4,7 @@
 #include "core/settings/SettingsKeys.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/shell/MainFormFiles.h"
+#include "gui/shell/OuterGeometry.h"
 #include "gui/ui/DialogFont.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SecondaryWindows.h"
@@ -109,6 +110,7 @@ void TLanFrm::showEvent(QShowEvent* event) {
         QRect frame = frameGeometry();
         frame.moveCenter(desktop->availableGeometry().center());
         move(frame.topLeft());
+        keepOnScreen(*this);
     }
     QWidget::showEvent(event);
 }

@@ -8,8 +8,7 @@
 namespace quolan {
 
 AnimatedChain::AnimatedChain(QWidget& window, std::span<const info::Stage> stages)
-    : QObject(&window), window_(window),
-      chain_(stages, *this, [this](std::size_t stage, bool on) {
+    : QObject(&window), window_(window), chain_(stages, *this, [this](std::size_t stage, bool on) {
           if (on)
               timers_[stage]->start();
           else
@@ -22,6 +21,17 @@ AnimatedChain::AnimatedChain(QWidget& window, std::span<const info::Stage> stage
         connect(timer, &QTimer::timeout, this, [this, i] { chain_.tick(i); });
         timers_.push_back(timer);
     }
+}
+
+void AnimatedChain::pause() {
+    for (QTimer* timer : timers_)
+        timer->stop();
+}
+
+void AnimatedChain::resume() {
+    for (std::size_t i = 0; i < timers_.size(); ++i)
+        if (chain_.running(i) && !timers_[i]->isActive())
+            timers_[i]->start();
 }
 
 QWidget* AnimatedChain::control(std::string_view name) const {

@@ -20,6 +20,10 @@ public:
     info::Chain& chain() { return chain_; }
     info::Controls& controls() { return *this; }
     QTimer& timer(std::size_t stage) const { return *timers_[stage]; }
+    // While the window is put away with the main window its timers rest;
+    // the running stages go on from where they were when it comes back.
+    void pause();
+    void resume();
 
 private:
     int get(std::string_view control, info::Property property) const override;

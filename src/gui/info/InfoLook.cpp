@@ -1,5 +1,7 @@
 #include "InfoLook.h"
 
+#include "gui/shell/OuterGeometry.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -24,6 +26,7 @@ void placeCentred(QWidget& window) {
         QRect frame(QPoint(), window.size());
         frame.moveCenter(screen->availableGeometry().center());
         window.move(frame.topLeft());
+        keepOnScreen(window);
     }
 }
 

@@ -45,7 +45,7 @@ QLabel* label(QWidget& parent, const char* name, const QString& text, QPoint at)
 TAbout::TAbout(QWidget& mainWindow) : mainWindow_(&mainWindow) {
     setObjectName(QStringLiteral("About"));
     setWindowTitle(ui(info_text::AboutCaption));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setFixedSize(410, 292);
     paintBlackAndLime(*this);
@@ -72,8 +72,10 @@ void TAbout::build() {
     label(*this, "Label1", ui(info_text::AboutTitle), {8, 16});
     label(*this, "Label2", ui(info_text::AboutVersion), {8, 40});
     label(*this, "Label5", ui(info_text::AboutLinks), {8, 240});
-    auto* site = static_cast<ClickLabel*>(label(*this, "Label3", infoPageText(kSiteRootPath), {8, 256}));
-    auto* forum = static_cast<ClickLabel*>(label(*this, "Label4", infoPageText(kForumPath), {8, 272}));
+    auto* site =
+        static_cast<ClickLabel*>(label(*this, "Label3", infoPageText(kSiteRootPath), {8, 256}));
+    auto* forum =
+        static_cast<ClickLabel*>(label(*this, "Label4", infoPageText(kForumPath), {8, 272}));
     site->clicked = [this] { Label3Click(); };
     forum->clicked = [this] { Label4Click(); };
 
@@ -85,7 +87,8 @@ void TAbout::build() {
     auto* ok = flatButton(*this, "okBtn", ui(info_text::Close), QRect(312, 256, 89, 22));
     connect(ok, &QPushButton::clicked, this, &TAbout::okBtnClick);
 
-    auto* credits = static_cast<ClickLabel*>(label(*this, "Label6", ui(info_text::CreditsLabel), {336, 40}));
+    auto* credits =
+        static_cast<ClickLabel*>(label(*this, "Label6", ui(info_text::CreditsLabel), {336, 40}));
     credits->setFont(creditsLinkFont());
     credits->setFixedSize(64, 13);
     credits->clicked = [this] { Label6Click(); };
@@ -139,7 +142,19 @@ bool TAbout::event(QEvent* event) {
     return QWidget::event(event);
 }
 
+void TAbout::showEvent(QShowEvent* event) {
+    animation_->resume();
+    QWidget::showEvent(event);
+}
+
 void TAbout::hideEvent(QHideEvent* event) {
+    if (isShelved(*this)) {
+        // Put away with the main window, not closed: it comes back as it was,
+        // still holding the main window.
+        animation_->pause();
+        QWidget::hideEvent(event);
+        return;
+    }
     // Nothing ticks for a hidden window: what is left of the opening ends
     // now, where it would have ended unseen.
     animation_->chain().completeNow();

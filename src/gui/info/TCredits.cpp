@@ -6,6 +6,7 @@
 #include "gui/info/InfoLook.h"
 #include "gui/info/InfoPictures.h"
 #include "gui/ui/QtText.h"
+#include "gui/ui/SecondaryWindows.h"
 
 #include <QCloseEvent>
 #include <QHash>
@@ -29,7 +30,8 @@ QFont fixedFont(bool bold = false, int pixels = 0) {
 // The names of the staff and the roles' holders, by label.
 QHash<QString, QString> creditNames() {
     QHash<QString, QString> names;
-    const QStringList lines = resourceText(QStringLiteral(":/info/credits.txt")).split(QLatin1Char('\n'));
+    const QStringList lines =
+        resourceText(QStringLiteral(":/info/credits.txt")).split(QLatin1Char('\n'));
     for (const QString& line : lines) {
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (eq > 0)
@@ -52,7 +54,7 @@ QLabel* label(QWidget& parent, const QString& name, const QString& text, QPoint 
 TCredits::TCredits() {
     setObjectName(QStringLiteral("Credits"));
     setWindowTitle(ui(info_text::CreditsCaption));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowStaysOnTopHint);
     setFixedSize(445, 411);
     paintBlackAndLime(*this);
@@ -72,7 +74,7 @@ void TCredits::build() {
 
     label(*this, QStringLiteral("Label11"), ui(info_text::CreditsAdministration), {32, 16},
           fixedFont(true, 13));
-    const char* staff[] = {"Label1", "Label3", "Label4", "Label2", "Label7",  "Label6",
+    const char* staff[] = {"Label1", "Label3", "Label4", "Label2",  "Label7",  "Label6",
                            "Label9", "Label8", "Label5", "Label10", "Label20", "Label21"};
     int top = 32;
     for (const char* name : staff) {
@@ -145,7 +147,17 @@ void TCredits::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void TCredits::showEvent(QShowEvent* event) {
+    animation_->resume();
+    QWidget::showEvent(event);
+}
+
 void TCredits::hideEvent(QHideEvent* event) {
+    if (isShelved(*this)) { // it comes back as it was, holding the about window
+        animation_->pause();
+        QWidget::hideEvent(event);
+        return;
+    }
     // The last stage is not stopped by a close; it ends now rather than
     // ticking for a hidden window.
     animation_->chain().completeNow();

@@ -31,7 +31,7 @@ constexpr Page kPages[] = {
 THelpFrm::THelpFrm() {
     setObjectName(QStringLiteral("HelpFrm"));
     setWindowTitle(ui(info_text::HelpCaption));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(511, 448);
 

@@ -37,7 +37,7 @@ QPlainTextEdit* blackScreen(QWidget& parent, const char* name) {
 THistoryFrm::THistoryFrm(QAction* historyItem) : historyItem_(historyItem) {
     setObjectName(QStringLiteral("HistoryFrm"));
     setWindowTitle(ui(info_text::HistoryCaption));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(560, 637);
     paintBlackAndLime(*this);
     build();

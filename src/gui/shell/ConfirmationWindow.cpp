@@ -1,5 +1,6 @@
 #include "ConfirmationWindow.h"
 
+#include "gui/shell/OuterGeometry.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SecondaryWindows.h"
 
@@ -54,6 +55,7 @@ void ConfirmationWindow::showEvent(QShowEvent* event) {
         QRect frame = frameGeometry();
         frame.moveCenter(desktop->availableGeometry().center());
         move(frame.topLeft());
+        keepOnScreen(*this);
     }
     QDialog::showEvent(event);
 }

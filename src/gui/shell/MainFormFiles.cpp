@@ -41,7 +41,8 @@ MainFormFiles::MainFormFiles(TMainForm& form, const QString& settingsPath)
     const WindowRect builtIn = outerGeometry(form_);
     const WindowRect stored = readWindowGeometry(settings_, builtIn);
     const std::vector<WindowRect> screens = screenBounds();
-    setOuterGeometry(form_, placeOnScreens(stored, builtIn, screens));
+    const std::vector<WindowRect> areas = freeScreenAreas();
+    setOuterGeometry(form_, fitOnScreens(placeOnScreens(stored, builtIn, screens), areas, true));
 
     connect(&form_, &TMainForm::firstTick, this, &MainFormFiles::Timer1Timer);
     new FileDrops(*form_.memo().viewport(),

@@ -1,16 +1,16 @@
 #include "MainFormTray.h"
 
 #include "core/app/StartupSequence.h"
+#include "core/i18n/LanguageTable.h"
 #include "core/settings/IniStore.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/shell/ForumLinks.h"
-#include "core/i18n/LanguageTable.h"
 #include "core/shell/ShellTexts.h"
-#include "gui/i18n/InterfaceLanguage.h"
 #include "core/ui/CommandIds.h"
 #include "core/ui/CommandRegistry.h"
 #include "core/ui/MenuTables.h"
 #include "gui/editor/TMainForm.h"
+#include "gui/i18n/InterfaceLanguage.h"
 #include "gui/pictures/Pictures.h"
 #include "gui/shell/X11TaskbarHint.h"
 #include "gui/ui/MenuBuilder.h"
@@ -55,6 +55,13 @@ TrayPress pressOf(QSystemTrayIcon::ActivationReason reason) {
     }
 }
 
+// Back from the minimised state into the one it had before, maximised
+// included.
+void unminimise(QWidget& form) {
+    form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
+    form.setVisible(true);
+}
+
 // The program's own windows besides the main one: those of the start-up table.
 bool isProgramWindow(const QWidget& widget) {
     const auto rows = startupRows();
@@ -76,9 +83,8 @@ MainFormTray::MainFormTray(TMainForm& form)
       clicks_(QApplication::doubleClickInterval()) {
     setObjectName(QStringLiteral("MainFormTray"));
     menu_->setObjectName(QStringLiteral("PopupMenu1"));
-    buildPopupMenu(*menu_, popupMenu1(), [this](std::string_view command) {
-        form_.runCommand(command);
-    });
+    buildPopupMenu(*menu_, popupMenu1(),
+                   [this](std::string_view command) { form_.runCommand(command); });
 
     icon_ = new QSystemTrayIcon(programIcon(), this);
     icon_->setObjectName(QStringLiteral("RxTrayIcon1"));
@@ -114,10 +120,15 @@ void MainFormTray::activated(QSystemTrayIcon::ActivationReason reason) {
 
 void MainFormTray::RxTrayIcon1Click() {
     if (form_.isMinimized())
-        form_.showNormal();
+        unminimise(form_);
     comeBack();
-    form_.raise();
-    form_.activateWindow();
+    // A window back on the screen that holds the disabled main window (the
+    // about window, or the credits over it) takes the keyboard instead.
+    QWidget* front = &form_;
+    if (!form_.isEnabled() && front_ && front_->isVisible() && front_->isEnabled())
+        front = front_;
+    front->raise();
+    front->activateWindow();
 }
 
 void MainFormTray::N71Click() {
@@ -134,12 +145,13 @@ void MainFormTray::N43Click() {
     }
     const bool quiet = form_.testAttribute(Qt::WA_ShowWithoutActivating);
     form_.setAttribute(Qt::WA_ShowWithoutActivating, true);
-    form_.showNormal();
+    unminimise(form_);
     form_.setAttribute(Qt::WA_ShowWithoutActivating, quiet);
     comeBack();
 }
 
 void MainFormTray::leaveScreen() {
+    front_ = nullptr;
     std::vector<std::string> visible;
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (widget != &form_ && widget->isVisible() && isProgramWindow(*widget))
@@ -150,9 +162,13 @@ void MainFormTray::leaveScreen() {
 }
 
 void MainFormTray::comeBack() {
-    for (const std::string& name : shelf_.bringBack())
-        if (QWidget* window = programWindow(name))
+    for (const std::string& name : shelf_.bringBack()) {
+        if (QWidget* window = programWindow(name)) {
             unshelveWindow(*window);
+            if (window->isEnabled() && !(window->windowFlags() & Qt::WindowDoesNotAcceptFocus))
+                front_ = window; // the last one shown lies on top
+        }
+    }
 }
 
 bool MainFormTray::eventFilter(QObject* watched, QEvent* event) {

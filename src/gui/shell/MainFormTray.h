@@ -3,12 +3,14 @@
 #include "core/shell/TrayBookkeeping.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QSystemTrayIcon>
 
 #include <memory>
 
 class QMenu;
+class QWidget;
 
 namespace quolan {
 
@@ -75,6 +77,7 @@ private:
     bool hintSet_ = false;
     int ticksSinceTrayCheck_ = 0;
     QString iconPath_;
+    QPointer<QWidget> front_; // the window on top of those brought back
 };
 
 } // namespace quolan

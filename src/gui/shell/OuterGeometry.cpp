@@ -67,6 +67,33 @@ void setOuterGeometry(QWidget& window, WindowRect bounds) {
         window.installEventFilter(fit);
 }
 
+std::vector<WindowRect> freeScreenAreas() {
+    std::vector<WindowRect> areas;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        const WindowRect rect{area.left(), area.top(), area.width(), area.height()};
+        if (screen == primary)
+            areas.insert(areas.begin(), rect);
+        else
+            areas.push_back(rect);
+    }
+    return areas;
+}
+
+void keepOnScreen(QWidget& window) {
+    const WindowRect now = outerGeometry(window);
+    const bool resizable = window.minimumSize() != window.maximumSize();
+    const std::vector<WindowRect> areas = freeScreenAreas();
+    const WindowRect fitted = fitOnScreens(now, areas, resizable);
+    if (fitted == now)
+        return;
+    const QSize frame = window.frameGeometry().size() - window.size();
+    if (fitted.width != now.width || fitted.height != now.height)
+        window.resize(fitted.width - frame.width(), fitted.height - frame.height());
+    window.move(fitted.left, fitted.top);
+}
+
 std::vector<WindowRect> screenBounds() {
     std::vector<WindowRect> bounds;
     for (const QScreen* screen : QGuiApplication::screens()) {

@@ -19,5 +19,11 @@ void setOuterGeometry(QWidget& window, WindowRect bounds);
 
 // The screens' bounds.
 std::vector<WindowRect> screenBounds();
+// The screens' areas free of panels, the primary screen's first.
+std::vector<WindowRect> freeScreenAreas();
+
+// Fits a window placed where it opens to the free area of its screen when it
+// is larger than that (see fitOnScreens).
+void keepOnScreen(QWidget& window);
 
 } // namespace quolan

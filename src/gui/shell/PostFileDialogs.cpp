@@ -43,7 +43,8 @@ protected:
 
 std::optional<QString> choose(const DialogKind& kind, const QString& current, QString& folder) {
     // No parent: the main window may be disabled while a dialog asks, and
-    // it would disable its child dialogs with it.
+    // it would disable its child dialogs with it. The window that opened it
+    // is its owner all the same (WindowOwners.h).
     PostFileDialog dialog(nullptr, ui(kind.title));
     dialog.setObjectName(QString::fromLatin1(kind.name));
     // Qt's own dialog everywhere, so the default suffix and the question

@@ -2,6 +2,7 @@
 
 #include "core/editor/Messages.h"
 #include "gui/editor/TMainForm.h"
+#include "gui/shell/OuterGeometry.h"
 #include "gui/ui/DialogFont.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SecondaryWindows.h"
@@ -63,6 +64,7 @@ void TagDialog::open() {
 void TagDialog::place() {
     if (place_) {
         move(*place_);
+        keepOnScreen(*this);
         return;
     }
     const QScreen* screen = main_.screen();
@@ -72,6 +74,7 @@ void TagDialog::place() {
     const QSize outer = frameGeometry().size(); // the frame is known once shown
     move(area.x() + (area.width() - outer.width()) / 2,
          area.y() + (area.height() - outer.height()) / 2);
+    keepOnScreen(*this);
 }
 
 void TagDialog::showEvent(QShowEvent* event) {

@@ -1,7 +1,9 @@
 #include "PickList.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
@@ -42,6 +44,17 @@ void PickList::showPopup() {
 void PickList::hidePopup() {
     waitingToDrop_ = false;
     QComboBox::hidePopup();
+    // The window system may have handed the window the keyboard while the
+    // list was open (a slow one, after the longest wait), which Qt's widgets
+    // do not take note of while a list is open: they would go on taking the
+    // window beneath for the active one.
+    QWidget* owner = window();
+    if (!owner->isVisible() || owner->isActiveWindow())
+        return;
+    if (QGuiApplication::focusWindow() == owner->windowHandle())
+        QApplication::setActiveWindow(owner);
+    else
+        owner->activateWindow();
 }
 
 void PickList::dropWhenActive() {
@@ -94,8 +107,7 @@ bool PickList::eventFilter(QObject* watched, QEvent* event) {
 
 void PickList::pickHighlighted() {
     const QModelIndex current = view()->currentIndex();
-    const bool highlighted = current.isValid() &&
-                             view()->selectionModel()->isSelected(current) &&
+    const bool highlighted = current.isValid() && view()->selectionModel()->isSelected(current) &&
                              (current.flags() & Qt::ItemIsEnabled);
     hidePopup();
     if (!highlighted)

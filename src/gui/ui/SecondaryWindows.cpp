@@ -99,14 +99,13 @@ public:
             watched->setProperty(kShelvedProperty, false);
         // A window put away with the main window has not been closed.
         if (event->type() == QEvent::Hide && main_ && static_cast<QWidget*>(watched)->isWindow() &&
-            !watched->property(kShelvedProperty).toBool()) {
+            !isShelved(*static_cast<QWidget*>(watched))) {
             if (disablesMain_)
                 main_->setEnabled(true);
             if (main_->isVisible()) {
                 // Disabling the main window took the keyboard from its controls.
-                QWidget* home = focus_ && focus_->isVisible() && focus_->isEnabled()
-                                    ? focus_.data()
-                                    : main_.data();
+                QWidget* home = focus_ && focus_->isVisible() && focus_->isEnabled() ? focus_.data()
+                                                                                     : main_.data();
                 home->setFocus(Qt::ActiveWindowFocusReason);
                 main_->activateWindow();
             }
@@ -119,6 +118,20 @@ private:
     QPointer<QWidget> focus_;
     bool disablesMain_ = false;
 };
+
+// The window that takes the keyboard for a dialog: the dialog, or while it is
+// disabled in turn, the window it opened over itself (the credits over the
+// about window).
+QWidget* windowOnTop(QWidget& dialog) {
+    if (dialog.isEnabled())
+        return &dialog;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const QWindow* handle = window->windowHandle();
+        if (window->isVisible() && handle && handle->transientParent() == dialog.windowHandle())
+            return windowOnTop(*window);
+    }
+    return nullptr;
+}
 
 // While a dialog keeps the main window disabled, the main window passes its
 // activation (a click on it, the window manager's switcher) to the dialog,
@@ -134,15 +147,17 @@ public:
     void blockedBy(QWidget& dialog) { dialog_ = &dialog; }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        const bool activated = event->type() == QEvent::WindowActivate ||
-                               (event->type() == QEvent::ActivationChange && main_.isActiveWindow());
+        const bool activated =
+            event->type() == QEvent::WindowActivate ||
+            (event->type() == QEvent::ActivationChange && main_.isActiveWindow());
         if (watched == &main_ && activated && !main_.isEnabled() && dialog_ &&
             dialog_->isVisible()) {
             // After the activation is through, or the window system takes it back.
             QTimer::singleShot(0, dialog_, [dialog = dialog_] {
-                if (dialog && dialog->isVisible()) {
-                    dialog->raise();
-                    dialog->activateWindow();
+                QWidget* holder = dialog && dialog->isVisible() ? windowOnTop(*dialog) : nullptr;
+                if (holder) {
+                    holder->raise();
+                    holder->activateWindow();
                 }
             });
         }
@@ -206,7 +221,14 @@ void shelveWindow(QWidget& window) {
 
 void unshelveWindow(QWidget& window) {
     window.setProperty(kShelvedProperty, false);
+    // A window manager minimises a window's own windows with it: shown
+    // again, they come back on the screen too.
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     window.show();
+}
+
+bool isShelved(const QWidget& window) {
+    return window.property(kShelvedProperty).toBool();
 }
 
 } // namespace quolan

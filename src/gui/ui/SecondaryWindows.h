@@ -27,5 +27,7 @@ void pressFocusedButtonOnReturn(QWidget& window);
 // disabled: it has not been closed.
 void shelveWindow(QWidget& window);
 void unshelveWindow(QWidget& window);
+// True while the window is put away so: its hiding is no closing.
+bool isShelved(const QWidget& window);
 
 } // namespace quolan

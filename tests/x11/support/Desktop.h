@@ -34,4 +34,12 @@ bool typeKeys(const std::string& text, const std::function<bool()>& arrived);
 bool clickOn(const QWidget& widget, const std::function<bool()>& arrived);
 bool clickAt(const QWidget& widget, QPoint local, const std::function<bool()>& arrived);
 
+// What the window manager says: the window it made active (_NET_ACTIVE_WINDOW),
+// and the owner a window names (WM_TRANSIENT_FOR); 0 for none.
+unsigned long activeXWindow();
+unsigned long ownerXWindow(unsigned long window);
+// Whether the window manager has put the window in a state ("Iconic",
+// "_NET_WM_STATE_MAXIMIZED_VERT").
+bool inXState(unsigned long window, const std::string& state);
+
 } // namespace quolan::x11
