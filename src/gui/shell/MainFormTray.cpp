@@ -12,17 +12,16 @@
 #include "core/ui/MenuTables.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/pictures/Pictures.h"
+#include "gui/shell/DesktopLinks.h"
 #include "gui/shell/X11TaskbarHint.h"
 #include "gui/ui/MenuBuilder.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SecondaryWindows.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QEvent>
 #include <QImageReader>
 #include <QMenu>
-#include <QUrl>
 #include <QWidget>
 
 #include <algorithm>
@@ -100,11 +99,7 @@ MainFormTray::~MainFormTray() {
 void MainFormTray::registerCommands(CommandRegistry& commands, const IniStore& settings) {
     commands.add(cmd::Minimize, [this] { N71Click(); });
     commands.add(cmd::Restore, [this] { N43Click(); });
-    // Hands the address to the desktop, which starts the browser without
-    // waiting for it and runs no shell; its answer is not ours to report.
-    registerLinkCommands(commands, settings, [](const std::string& address) {
-        QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
-    });
+    registerLinkCommands(commands, settings, desktopLinks());
 }
 
 void MainFormTray::activated(QSystemTrayIcon::ActivationReason reason) {
