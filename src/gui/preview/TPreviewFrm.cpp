@@ -30,9 +30,8 @@ namespace quolan {
 namespace {
 using preview::Text;
 
-preview::Language previewLanguage() {
-    return shownLanguage() == Language::English ? preview::Language::English
-                                                : preview::Language::Russian;
+Language previewLanguage() {
+    return shownLanguage().value_or(Language::Russian);
 }
 
 // In the language the interface shows now: the window may be made after a
