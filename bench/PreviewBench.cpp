@@ -5,7 +5,7 @@
 // open is a row of the editor benchmark.
 #include "core/preview/PostPreview.h"
 #include "gui/preview/TPreviewFrm.h"
-#include "gui/shell/DesktopLinks.h"
+#include "gui/ui/DesktopLinks.h"
 #include "support/BenchSupport.h"
 #include "support/PeakMemory.h"
 

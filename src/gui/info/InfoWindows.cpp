@@ -8,8 +8,8 @@
 #include "gui/info/TCredits.h"
 #include "gui/info/THelpFrm.h"
 #include "gui/info/THistoryFrm.h"
-#include "gui/shell/DesktopLinks.h"
 #include "gui/shell/MainFormFiles.h"
+#include "gui/ui/DesktopLinks.h"
 
 #include <QAction>
 

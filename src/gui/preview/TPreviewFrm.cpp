@@ -9,7 +9,7 @@
 #include "gui/pictures/SmileyPictures.h"
 #include "gui/preview/PreviewPlacement.h"
 #include "gui/preview/PreviewRenderer.h"
-#include "gui/shell/DesktopLinks.h"
+#include "gui/ui/DesktopLinks.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SecondaryWindows.h"
 
