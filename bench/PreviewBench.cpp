@@ -5,6 +5,7 @@
 // open is a row of the editor benchmark.
 #include "core/preview/PostPreview.h"
 #include "gui/preview/TPreviewFrm.h"
+#include "gui/ui/DesktopLinks.h"
 #include "support/BenchSupport.h"
 #include "support/PeakMemory.h"
 
@@ -79,7 +80,7 @@ void measureWindow() {
                                     TPreviewFrm::kLiveLimit, std::size_t{50'000}}) {
         EditorModel model;
         model.loadText(bench::forumPost(bytes));
-        TPreviewFrm window(model, {});
+        TPreviewFrm window(model, {}, desktopLinks());
         window.show();
         QApplication::processEvents();
         const double before = bench::residentMb();

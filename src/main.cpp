@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
     // needed, so they work on a terminal without a display.
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     const CommandLine line = quolan::parseCommandLine(args);
-    const quolan::TextLanguage language = quolan::terminalLanguage(
+    const quolan::Language language = quolan::terminalLanguage(
         std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
     constexpr std::string_view program = "quolan";
     switch (line.action) {

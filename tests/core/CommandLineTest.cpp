@@ -1,7 +1,6 @@
 #include "core/app/CommandLine.h"
 
 #include <gtest/gtest.h>
-
 #include <initializer_list>
 #include <string_view>
 #include <vector>
@@ -36,8 +35,8 @@ TEST(CommandLine, helpAndVersionWinAtTheirPlace) {
 }
 
 TEST(CommandLine, unknownOptionsAreErrors) {
-    for (std::string_view word : {"-x", "--verbose", "--help=1", "--reverse=yes", "---help",
-                                  "-version"}) {
+    for (std::string_view word :
+         {"-x", "--verbose", "--help=1", "--reverse=yes", "---help", "-version"}) {
         const CommandLine line = parse({"a.txt", word});
         EXPECT_EQ(line.action, Action::Error) << word;
         EXPECT_EQ(line.badOption, word);
@@ -60,20 +59,20 @@ TEST(CommandLine, aDoubleDashEndsTheOptions) {
 }
 
 TEST(CommandLine, theTerminalLanguageFollowsTheLocaleVariablesInOrder) {
-    EXPECT_EQ(terminalLanguage(nullptr, nullptr, nullptr), TextLanguage::English);
-    EXPECT_EQ(terminalLanguage(nullptr, nullptr, "ru_RU.UTF-8"), TextLanguage::Russian);
-    EXPECT_EQ(terminalLanguage("C", nullptr, "ru_RU.UTF-8"), TextLanguage::English);
-    EXPECT_EQ(terminalLanguage("", "ru_RU.UTF-8", "en_GB.UTF-8"), TextLanguage::Russian);
+    EXPECT_EQ(terminalLanguage(nullptr, nullptr, nullptr), Language::English);
+    EXPECT_EQ(terminalLanguage(nullptr, nullptr, "ru_RU.UTF-8"), Language::Russian);
+    EXPECT_EQ(terminalLanguage("C", nullptr, "ru_RU.UTF-8"), Language::English);
+    EXPECT_EQ(terminalLanguage("", "ru_RU.UTF-8", "en_GB.UTF-8"), Language::Russian);
 }
 
 TEST(CommandLine, textsNameTheProgramAndTheOption) {
-    const std::string help = helpText("quolan", TextLanguage::English);
+    const std::string help = helpText("quolan", Language::English);
     EXPECT_TRUE(help.starts_with("Usage: quolan [OPTION]... [FILE]\n")) << help;
     EXPECT_NE(help.find("--version"), std::string::npos);
-    EXPECT_TRUE(helpText("quolan", TextLanguage::Russian).starts_with("Использование: quolan"));
+    EXPECT_TRUE(helpText("quolan", Language::Russian).starts_with("Использование: quolan"));
     EXPECT_TRUE(versionText().starts_with("Quolan 1."));
     EXPECT_EQ(versionText().back(), '\n');
-    EXPECT_EQ(badOptionText("quolan", "--bogus", TextLanguage::English),
+    EXPECT_EQ(badOptionText("quolan", "--bogus", Language::English),
               "quolan: unknown option '--bogus'\nTry 'quolan --help' for more information.\n");
 }
 

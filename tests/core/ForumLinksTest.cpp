@@ -1,8 +1,10 @@
+#include "core/shell/ForumLinks.h"
+
 #include "core/document/MemoryFileStore.h"
 #include "core/settings/IniStore.h"
-#include "core/shell/ForumLinks.h"
 #include "core/ui/CommandRegistry.h"
 #include "core/ui/MenuTables.h"
+#include "support/FakeLinks.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -17,17 +19,17 @@ struct Links {
     explicit Links(std::string settingsFile = {}) {
         if (!settingsFile.empty())
             files.files["q.INI"] = std::move(settingsFile);
-        registerLinkCommands(commands, settings, [this](const std::string& a) { opened.push_back(a); });
+        registerLinkCommands(commands, settings, links);
     }
     // Runs every command of the links menu's items, separators and submenus
     // included, and says what each opened.
     std::map<std::string, std::vector<std::string>> chooseEveryItem() {
         std::map<std::string, std::vector<std::string>> byItem;
         for (const MenuEntry& entry : popupMenu1()) {
-            opened.clear();
+            links.opened.clear();
             if (forumAddressFor(entry.command, "h").has_value())
                 commands.run(entry.command);
-            byItem[std::string(entry.name)] = opened;
+            byItem[std::string(entry.name)] = links.opened;
         }
         return byItem;
     }
@@ -35,7 +37,8 @@ struct Links {
     MemoryFileStore files;
     IniStore settings{files, "q.INI", {}};
     CommandRegistry commands;
-    std::vector<std::string> opened;
+    testing::FakeLinks links;
+    std::vector<std::string>& opened = links.opened;
 };
 
 TEST(ForumLinks, eachLinkItemOpensOneAddressAndNothingElseOpensAny) {
@@ -100,7 +103,8 @@ TEST(ForumLinks, theHostIsReadWhenALinkIsOpened) {
     links.commands.run(cmd::LinkSite);
     links.files.files["q.INI"] = "[Links]\r\nHost=localhost\r\n";
     links.commands.run(cmd::LinkSite);
-    EXPECT_EQ(links.opened, (std::vector<std::string>{"http://www.brennow.org/", "http://localhost/"}));
+    EXPECT_EQ(links.opened,
+              (std::vector<std::string>{"http://www.brennow.org/", "http://localhost/"}));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "core/i18n/LanguageCommands.h"
 #include "core/settings/IniStore.h"
+#include "core/settings/LanguageSetting.h"
 #include "core/ui/MenuTables.h"
 #include "core/ui/ToolbarTable.h"
 #include "support/FakeFiles.h"
@@ -102,10 +102,7 @@ TEST(LanguageTable, builtTextsAreThoseTheMenusAndToolbarAreBuiltWith) {
 }
 
 TEST(LanguageTable, aSubsystemsOwnTextIsRussianUntilEnglishIsShown) {
-    struct Text {
-        std::string_view russian = "Да";
-        std::string_view english = "Yes";
-    } text;
+    const BilingualText text{"Да", "Yes"};
     EXPECT_EQ(inLanguage(text, std::nullopt), "Да");
     EXPECT_EQ(inLanguage(text, Language::Russian), "Да");
     EXPECT_EQ(inLanguage(text, Language::English), "Yes");

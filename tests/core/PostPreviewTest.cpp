@@ -213,8 +213,8 @@ TEST(PostPreview, itsMenuItemReceivesF5AndTakesItsCaptionFromTheTextTable) {
     const auto item = std::find_if(mainMenu().begin(), mainMenu().end(),
                                    [](const MenuEntry& e) { return e.name == "Preview1"; });
     ASSERT_NE(item, mainMenu().end());
-    EXPECT_EQ(item->caption, textRow(Text::MenuItem).russian);
-    EXPECT_EQ(textRow(Text::MenuItem).element, "Preview1");
+    EXPECT_EQ(item->caption, kPreviewRows[0].russian);
+    EXPECT_EQ(kPreviewRows[0].control, "Preview1");
 }
 
 } // namespace

@@ -1,11 +1,13 @@
+#include "gui/info/InfoWindows.h"
+
 #include "core/info/HistorySlide.h"
 #include "core/info/InfoChains.h"
+#include "core/shell/ForumLinks.h"
+#include "core/support/FakeLinks.h"
 #include "core/ui/CommandIds.h"
-#include "gui/info/AnimatedChain.h"
-#include "gui/info/InfoLinks.h"
-#include "gui/info/InfoPictures.h"
-#include "gui/info/InfoWindows.h"
 #include "gui/editor/MemoEdit.h"
+#include "gui/info/AnimatedChain.h"
+#include "gui/info/InfoPictures.h"
 #include "gui/info/TAbout.h"
 #include "gui/info/TCredits.h"
 #include "gui/info/THelpFrm.h"
@@ -32,14 +34,12 @@ using testing::child;
 struct InfoWindows : ::testing::Test {
     InfoWindows() {
         MainForm = files.form.get();
-        windows.emplace_back(createAbout());
+        windows.emplace_back(createAbout(links, [this] { return host; }));
         windows.emplace_back(createCredits());
         windows.emplace_back(createHistoryFrm());
         windows.emplace_back(createHelpFrm());
-        openInfoPage = [this](const QUrl& url) { opened.push_back(url); };
     }
     ~InfoWindows() override {
-        openInfoPage = builtInOpen;
         while (!windows.empty())
             windows.pop_back();
         About = nullptr;
@@ -77,8 +77,8 @@ struct InfoWindows : ::testing::Test {
 
     testing::FilesFixture files;
     std::vector<std::unique_ptr<QWidget>> windows;
-    std::vector<QUrl> opened;
-    const std::function<void(const QUrl&)> builtInOpen = openInfoPage;
+    testing::FakeLinks links;
+    std::string host{kBuiltInForumHost};
 };
 
 TEST_F(InfoWindows, theAboutOpenerSetsTheStartPositionsAndDisablesTheMainWindow) {
@@ -161,26 +161,22 @@ TEST_F(InfoWindows, theLinkLabelsOpenTheSiteAndTheForumAndLeaveTheWindowsAsTheyA
     drive(About->animation());
     QTest::mouseClick(&child<QLabel>(*About, "Label3"), Qt::LeftButton);
     QTest::mouseClick(&child<QLabel>(*About, "Label4"), Qt::LeftButton);
-    ASSERT_EQ(opened.size(), 2u);
-    EXPECT_EQ(opened[0].path(), QStringLiteral("/"));
-    EXPECT_EQ(opened[1].path(), QStringLiteral("/forum/"));
-    EXPECT_EQ(opened[0].host(), opened[1].host());
-    EXPECT_EQ(child<QLabel>(*About, "Label4").text(), opened[1].host() + opened[1].path());
+    EXPECT_EQ(links.opened, (std::vector<std::string>{"http://www.brennow.org/",
+                                                      "http://www.brennow.org/forum/"}));
+    EXPECT_EQ(child<QLabel>(*About, "Label4").text(), QStringLiteral("www.brennow.org/forum/"));
     EXPECT_TRUE(About->isVisible());
     EXPECT_FALSE(main().isEnabled());
     for (const char* name : {"Label3", "Label4", "Label6"})
         EXPECT_EQ(about(name).cursor().shape(), Qt::PointingHandCursor) << name;
 
     // The host is asked anew at each opening.
-    const auto builtIn = infoSiteHost;
-    infoSiteHost = [] { return QStringLiteral("mirror.example:8080"); };
+    host = "mirror.example:8080";
     About->close();
     main().runCommand(cmd::About);
     drive(About->animation());
     QTest::mouseClick(&child<QLabel>(*About, "Label3"), Qt::LeftButton);
-    infoSiteHost = builtIn;
     EXPECT_EQ(child<QLabel>(*About, "Label3").text(), QStringLiteral("mirror.example:8080/"));
-    EXPECT_EQ(opened.back(), QUrl(QStringLiteral("http://mirror.example:8080/")));
+    EXPECT_EQ(links.opened.back(), "http://mirror.example:8080/");
 }
 
 TEST_F(InfoWindows, creditsOpenOverTheAboutWindowAndEveryCloseEnablesIt) {
@@ -200,8 +196,7 @@ TEST_F(InfoWindows, creditsOpenOverTheAboutWindowAndEveryCloseEnablesIt) {
         EXPECT_EQ(credits("Bevel2").y(), -410);
         EXPECT_TRUE(credits("Label11").isHidden());
         EXPECT_TRUE(credits("CreditsOk").isHidden());
-        EXPECT_EQ(drive(Credits->animation()),
-                  36 + 36 + 52 + 39 + 8 * 35 + 34 + 19);
+        EXPECT_EQ(drive(Credits->animation()), 36 + 36 + 52 + 39 + 8 * 35 + 34 + 19);
         EXPECT_TRUE(credits("Label20").isVisible());
         EXPECT_TRUE(credits("Label21").isVisible());
         EXPECT_EQ(credits("BevelOk").x(), 336);
@@ -358,8 +353,8 @@ TEST_F(InfoWindows, f1OpensTheHelpOnceWithTwoTabsAndASecondF1ChangesNothing) {
     for (int i = 0; i < pages.count(); ++i)
         if (pages.isTabVisible(i))
             shown << pages.tabText(i);
-    EXPECT_EQ(shown, (QStringList{QString::fromUtf8("Лицензионное соглашение"),
-                                  QStringLiteral("FAQ")}));
+    EXPECT_EQ(shown,
+              (QStringList{QString::fromUtf8("Лицензионное соглашение"), QStringLiteral("FAQ")}));
     EXPECT_EQ(pages.currentWidget()->objectName(), QStringLiteral("TabSheet1"));
     EXPECT_FALSE(pages.isTabVisible(pages.indexOf(&child<QWidget>(*HelpFrm, "TabSheet3"))));
     EXPECT_FALSE(child<QPlainTextEdit>(*HelpFrm, "Memo2").toPlainText().isEmpty());

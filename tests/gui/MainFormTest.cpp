@@ -9,11 +9,13 @@
 #include "support/GuiTestSupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QDialog>
 #include <QFontDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTest>
@@ -92,12 +94,24 @@ TEST_F(MainForm, everyDeclaredControlExistsUnderItsName) {
 }
 
 TEST_F(MainForm, menuCaptionsAreAsBuiltAndShowOnlyKeysThatWork) {
-    EXPECT_EQ(action("N22").text(), QString::fromUtf8("Созд&ать\tCtrl+N"));
-    EXPECT_EQ(action("N2").text(), QString::fromUtf8("В&ыход"));
-    EXPECT_EQ(action("N16").text(), QString::fromUtf8("Специальное действие [sa][/sa]\tAlt+S"));
-    EXPECT_EQ(action("N10").text(), QString::fromUtf8("Размер [size=][/size]\tAlt+Z"));
-    EXPECT_EQ(action("Code1").text(), QString::fromUtf8("Code [code][/code]\tAlt+K"));
-    EXPECT_EQ(action("N19").text(), QString::fromUtf8("Копировать всё в буфер\tCtrl+Shift+A"));
+    // The menu shows each item's key from its shortcut; no caption carries one.
+    const struct {
+        const char* item;
+        const char* caption;
+        const char* key;
+    } items[] = {
+        {"N22", "Созд&ать", "Ctrl+N"},
+        {"N2", "В&ыход", ""},
+        {"N16", "Специальное действие [sa][/sa]", "Alt+S"},
+        {"N10", "Размер [size=][/size]", "Alt+Z"},
+        {"Code1", "Code [code][/code]", "Alt+K"},
+        {"N19", "Копировать всё в буфер", "Ctrl+Shift+A"},
+    };
+    for (const auto& item : items) {
+        EXPECT_EQ(action(item.item).text(), QString::fromUtf8(item.caption));
+        EXPECT_EQ(action(item.item).shortcut().toString(QKeySequence::PortableText),
+                  QString::fromLatin1(item.key));
+    }
     EXPECT_FALSE(action("N67").isVisible());
     EXPECT_FALSE(child<QMenu>(*form, "N38").menuAction()->isVisible());
     EXPECT_FALSE(child<QMenu>(*form, "N64").menuAction()->isVisible());
@@ -174,6 +188,31 @@ TEST_F(MainForm, menuKeysGoToTheFirstItemThatCarriesThem) {
     key(Qt::Key_B, Qt::ControlModifier);
     EXPECT_EQ(model().text(), "[center][/center][code][/code][b][/b]");
     EXPECT_EQ(form->memo().toPlainText(), QStringLiteral("[center][/center][code][/code][b][/b]"));
+}
+
+// The menu shows the keys from its items' shortcuts, but only the window's own
+// key handling acts on them: once per press in the editor, and once per press
+// with the menu bar holding the focus, as after Escape closed a menu opened
+// with F10 (then the items' shortcuts match as well).
+TEST_F(MainForm, aMenuKeyRunsItsCommandOncePerPressWhateverHasTheFocus) {
+    int& specialAction = countRuns(cmd::DialogSpecialAction);
+    int& size = countRuns(cmd::DialogSize);
+    const auto pressThrice = [&](QWidget& holder) {
+        for (int press = 1; press <= 3; ++press)
+            QTest::keyClick(&holder, Qt::Key_S, Qt::AltModifier);
+    };
+    pressThrice(form->memo());
+    EXPECT_EQ(specialAction, 3);
+
+    QTest::keyClick(&form->memo(), Qt::Key_F10);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
+    ASSERT_EQ(QApplication::focusWidget(), form->menuBar());
+    pressThrice(*form->menuBar());
+    EXPECT_EQ(specialAction, 6);
+    QTest::keyClick(form->menuBar(), Qt::Key_Z, Qt::AltModifier);
+    EXPECT_EQ(size, 1);
 }
 
 TEST_F(MainForm, altWithAKeyNoMenuTakesTypesNothingButAltGrCharactersDo) {

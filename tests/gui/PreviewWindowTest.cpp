@@ -1,7 +1,7 @@
+#include "core/support/FakeLinks.h"
 #include "core/ui/CommandIds.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/editor/TMainForm.h"
-#include "gui/preview/PreviewLinks.h"
 #include "gui/preview/TPreviewFrm.h"
 #include "support/GuiTestSupport.h"
 
@@ -50,8 +50,7 @@ protected:
 };
 
 TEST_F(PreviewWindow, opensFromTheViewMenuWithF5BesideAnEnabledMainWindow) {
-    EXPECT_TRUE(child<QAction>(main, "Preview1").property("quolanKeyText").toString() ==
-                QStringLiteral("F5"));
+    EXPECT_EQ(child<QAction>(main, "Preview1").shortcut(), QKeySequence(Qt::Key_F5));
     main.memo().setFocus();
     QTest::keyClick(&main.memo(), Qt::Key_F5);
     settle();
@@ -141,8 +140,14 @@ TEST_F(PreviewWindow, aLongPostShowsItsBeginningAndChecksItAllAwayFromTheWindows
 }
 
 TEST(PreviewLinks, handsOnlyWebAddressesToTheBrowser) {
-    for (const char* address : {"ftp://a.org/f", "mailto:a@b.c", "file:///etc/passwd", "x:y"})
-        EXPECT_FALSE(openPreviewLink(QUrl(QString::fromLatin1(address)))) << address;
+    EditorModel editor;
+    testing::FakeLinks links;
+    TPreviewFrm preview(editor, {}, links);
+    auto& browser = child<QTextBrowser>(preview, "PreviewBrowser");
+    for (const char* address :
+         {"ftp://a.org/f", "mailto:a@b.c", "file:///etc/passwd", "x:y", "https://a.org/f"})
+        emit browser.anchorClicked(QUrl(QString::fromLatin1(address)));
+    EXPECT_EQ(links.opened, std::vector<std::string>{"https://a.org/f"});
 }
 
 } // namespace

@@ -27,7 +27,7 @@ constexpr std::array kToolkitOptions{
 };
 
 // The words the terminal shows, in both languages.
-using TerminalText = LanguagePair;
+using TerminalText = BilingualText;
 constexpr TerminalText kUsage{"Использование: ", "Usage: "};
 constexpr TerminalText kUsageArguments{" [ПАРАМЕТР]... [ФАЙЛ]\n", " [OPTION]... [FILE]\n"};
 constexpr TerminalText kHelpBody{
@@ -111,16 +111,16 @@ CommandLine parseCommandLine(std::span<const std::string_view> args) {
     return result;
 }
 
-TextLanguage terminalLanguage(const char* lcAll, const char* lcMessages, const char* lang) {
+Language terminalLanguage(const char* lcAll, const char* lcMessages, const char* lang) {
     // The first of these that is set and not empty decides, as for every program.
     for (const char* value : {lcAll, lcMessages, lang}) {
         if (value && *value)
-            return saysRussian(value) ? TextLanguage::Russian : TextLanguage::English;
+            return saysRussian(value) ? Language::Russian : Language::English;
     }
-    return TextLanguage::English;
+    return Language::English;
 }
 
-std::string helpText(std::string_view program, TextLanguage language) {
+std::string helpText(std::string_view program, Language language) {
     std::string text(kUsage.in(language));
     text += program;
     text += kUsageArguments.in(language);
@@ -136,7 +136,7 @@ std::string versionText() {
 }
 
 std::string badOptionText(std::string_view program, std::string_view option,
-                          TextLanguage language) {
+                          Language language) {
     std::string text(program);
     text += kUnknownOption.in(language);
     text += option;

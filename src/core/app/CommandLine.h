@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/LanguagePair.h"
+#include "core/i18n/BilingualText.h"
 
 #include <span>
 #include <string>
@@ -22,12 +22,11 @@ struct CommandLine {
 CommandLine parseCommandLine(std::span<const std::string_view> args);
 
 // The terminal speaks Russian when the locale the user set says so.
-TextLanguage terminalLanguage(const char* lcAll, const char* lcMessages, const char* lang);
+Language terminalLanguage(const char* lcAll, const char* lcMessages, const char* lang);
 
-std::string helpText(std::string_view program, TextLanguage language);
+std::string helpText(std::string_view program, Language language);
 std::string versionText();
-std::string badOptionText(std::string_view program, std::string_view option,
-                          TextLanguage language);
+std::string badOptionText(std::string_view program, std::string_view option, Language language);
 
 // Exit status for a command line that could not be understood.
 inline constexpr int kUsageExitStatus = 2;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/app/LanguagePair.h"
 #include "core/document/Document.h"
+#include "core/i18n/BilingualText.h"
 
 #include <functional>
 #include <span>
@@ -28,15 +28,15 @@ void openDroppedFiles(Document& document, std::span<const std::string> paths,
                       const OutsideFileWindows& windows);
 
 namespace outside_text {
-inline constexpr LanguagePair OnlyFirstOpened{
+inline constexpr BilingualText OnlyFirstOpened{
     "Редактируется одна запись за раз. Открыт первый из файлов:\n",
     "One post is edited at a time. The first of the files is open:\n"};
-inline constexpr LanguagePair ReplaceQuestion{
+inline constexpr BilingualText ReplaceQuestion{
     "Текст записи не сохранён. Открыть вместо него файл?\n",
     "The post is not saved. Open the file in its place?\n"};
-inline constexpr LanguagePair SaveButton{"Сохранить", "Save"};
-inline constexpr LanguagePair OpenButton{"Открыть", "Open"};
-inline constexpr LanguagePair CancelButton{"Отмена", "Cancel"};
+inline constexpr BilingualText SaveButton{"Сохранить", "Save"};
+inline constexpr BilingualText OpenButton{"Открыть", "Open"};
+inline constexpr BilingualText CancelButton{"Отмена", "Cancel"};
 } // namespace outside_text
 
 } // namespace quolan

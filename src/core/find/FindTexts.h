@@ -31,19 +31,14 @@ consteval std::string_view findCaption(std::string_view control) {
 }
 
 // What the bar's status label says.
-struct FindText {
-    std::string_view russian;
-    std::string_view english;
-};
-
 namespace findtext {
 // %1: the place of the selected match, %2: how many there are.
-inline constexpr FindText MatchOf{"%1 из %2", "%1 of %2"};
-inline constexpr FindText Matches{"Совпадений: %1", "Matches: %1"};
-inline constexpr FindText NotFound{"Не найдено", "Not found"};
-inline constexpr FindText WrappedToStart{"продолжено с начала", "continued from the start"};
-inline constexpr FindText WrappedToEnd{"продолжено с конца", "continued from the end"};
-inline constexpr FindText Replaced{"Заменено: %1", "Replaced: %1"};
+inline constexpr BilingualText MatchOf{"%1 из %2", "%1 of %2"};
+inline constexpr BilingualText Matches{"Совпадений: %1", "Matches: %1"};
+inline constexpr BilingualText NotFound{"Не найдено", "Not found"};
+inline constexpr BilingualText WrappedToStart{"продолжено с начала", "continued from the start"};
+inline constexpr BilingualText WrappedToEnd{"продолжено с конца", "continued from the end"};
+inline constexpr BilingualText Replaced{"Заменено: %1", "Replaced: %1"};
 } // namespace findtext
 
 } // namespace quolan

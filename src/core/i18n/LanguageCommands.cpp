@@ -1,12 +1,6 @@
 #include "LanguageCommands.h"
 
-#include "core/settings/SettingsKeys.h"
-
 namespace quolan {
-
-std::string_view settingValue(Language language) {
-    return language == Language::English ? language::English : language::Russian;
-}
 
 void applyLanguage(Language language, LanguageTextSink& sink) {
     for (const LanguageTable& table : languageTables())
@@ -16,14 +10,6 @@ void applyLanguage(Language language, LanguageTextSink& sink) {
             else
                 sink.setText(row, row.text(language));
         }
-}
-
-bool runLanguageCommand(Language language, IniStore& settings, LanguageTextSink& sink) {
-    if (!settings.writeString(setting::Language.section, setting::Language.key,
-                              settingValue(language)))
-        return false;
-    applyLanguage(language, sink);
-    return true;
 }
 
 } // namespace quolan

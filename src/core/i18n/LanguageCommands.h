@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/i18n/LanguageTable.h"
-#include "core/settings/IniStore.h"
 
 #include <string_view>
 
@@ -16,15 +15,8 @@ public:
     virtual void copyCaption(const LanguageRow& row) = 0;
 };
 
-// The stored value of a language, "English" or "Russian".
-std::string_view settingValue(Language language);
-
-// The English and the Russian command: store the choice, then set every row
-// of every table in order. A refused write (already reported as "Unable to
-// write to ...") stops the command before any text changes; false then.
-bool runLanguageCommand(Language language, IniStore& settings, LanguageTextSink& sink);
-
-// Sets the texts only, as the command does after storing the choice.
+// Sets the texts of every row of every table in order, as the English and
+// the Russian command do after storing the choice.
 void applyLanguage(Language language, LanguageTextSink& sink);
 
 } // namespace quolan

@@ -1,14 +1,12 @@
 #pragma once
 
-#include <optional>
+#include "core/i18n/BilingualText.h"
+
 #include <span>
 #include <string>
 #include <string_view>
 
 namespace quolan {
-
-// The two interface languages the commands switch between.
-enum class Language { Russian, English };
 
 // One element of the interface and its texts. The element is a window's
 // caption (empty `control`) or a control of that window, named by object
@@ -25,21 +23,13 @@ struct LanguageRow {
     // at that moment; `english` and `russian` are then empty.
     std::string_view copyOf{};
 
-    bool isCaptionCopy() const { return !copyOf.empty(); }
-    bool isWindowCaption() const { return control.empty(); }
-    std::string_view text(Language language) const {
+    constexpr bool isCaptionCopy() const { return !copyOf.empty(); }
+    constexpr bool isWindowCaption() const { return control.empty(); }
+    constexpr std::string_view text(Language language) const {
         return language == Language::English ? english : russian;
     }
-    std::string_view builtText() const { return built.empty() ? russian : built; }
+    constexpr std::string_view builtText() const { return built.empty() ? russian : built; }
 };
-
-// A subsystem's own text that is no control's caption (a message, a title of
-// a dialog it opens), with `russian` and `english` members: the one to show
-// now. As built, the interface is Russian.
-template <typename Text>
-std::string_view inLanguage(const Text& text, std::optional<Language> shown) {
-    return shown == Language::English ? text.english : text.russian;
-}
 
 // A run of rows the commands apply together, in row order.
 struct LanguageTable {

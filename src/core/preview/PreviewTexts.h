@@ -1,17 +1,14 @@
 #pragma once
 
+#include "core/i18n/LanguageTable.h"
+
 #include <cstddef>
+#include <iterator>
 #include <string_view>
 
 namespace quolan::preview {
 
-// Every text the preview shows, in both interface languages. The element
-// names are the keys under which the language table takes these rows.
-struct PreviewTextRow {
-    std::string_view element;
-    std::string_view russian;
-    std::string_view english;
-};
+// Every text the preview shows, in both interface languages.
 
 enum class Text : std::size_t {
     MenuItem,
@@ -35,43 +32,49 @@ enum class Text : std::size_t {
 };
 
 // %1 to %4 stand for the numbers or tags put in when the text is shown.
-inline constexpr PreviewTextRow kPreviewTexts[] = {
-    {"Preview1", "Предпросмотр поста", "Post preview"},
-    {"PreviewFrm", "Предпросмотр", "Preview"},
-    {"FindingsLabel", "Проверка тегов:", "Tag check:"},
-    {"NoFindings", "Все теги закрыты и вложены верно.", "Every tag is closed and nested properly."},
-    {"MoreFindings", "…и ещё %1", "…and %1 more"},
-    {"Counts", "Символов в редакторе: %1    На форуме: %2    Байт: %3",
+inline constexpr BilingualText kPreviewTexts[] = {
+    {"Предпросмотр поста", "Post preview"},
+    {"Предпросмотр", "Preview"},
+    {"Проверка тегов:", "Tag check:"},
+    {"Все теги закрыты и вложены верно.", "Every tag is closed and nested properly."},
+    {"…и ещё %1", "…and %1 more"},
+    {"Символов в редакторе: %1    На форуме: %2    Байт: %3",
      "Characters in the editor: %1    On the forum: %2    Bytes: %3"},
-    {"UpdatesOnF5",
-     "Пост длиннее %1 КБ: показано его начало, теги проверены во всём посте. Превью обновляется "
+    {"Пост длиннее %1 КБ: показано его начало, теги проверены во всём посте. Превью обновляется "
      "только по F5.",
      "The post is over %1 KB: its beginning is shown, its tags are checked throughout. The "
      "preview updates on F5 only."},
-    {"Rendering", "Обновляю превью…", "Updating the preview…"},
-    {"QuoteHeading", "Цитата:", "Quote:"},
-    {"CodeHeading", "Код:", "Code:"},
-    {"PhpHeading", "PHP:", "PHP:"},
-    {"FocusHeading", "Фокус: %1", "Focus: %1"},
-    {"FocusOwnNick", "(ваш ник)", "(your nickname)"},
-    {"SpecialActionHeading", "Специальное действие: %1", "Special action: %1"},
-    {"ImageHeading", "Картинка: ", "Picture: "},
-    {"Unclosed", "Строка %1, столбец %2: %3 не закрыт, форум покажет его как текст",
+    {"Обновляю превью…", "Updating the preview…"},
+    {"Цитата:", "Quote:"},
+    {"Код:", "Code:"},
+    {"PHP:", "PHP:"},
+    {"Фокус: %1", "Focus: %1"},
+    {"(ваш ник)", "(your nickname)"},
+    {"Специальное действие: %1", "Special action: %1"},
+    {"Картинка: ", "Picture: "},
+    {"Строка %1, столбец %2: %3 не закрыт, форум покажет его как текст",
      "Line %1, column %2: %3 is never closed; the forum prints it as text"},
-    {"Unopened", "Строка %1, столбец %2: %3 ничего не закрывает, форум покажет его как текст",
+    {"Строка %1, столбец %2: %3 ничего не закрывает, форум покажет его как текст",
      "Line %1, column %2: %3 closes nothing; the forum prints it as text"},
-    {"Misnested", "Строка %1, столбец %2: %3 закрывает тег раньше, чем закрыт %4",
+    {"Строка %1, столбец %2: %3 закрывает тег раньше, чем закрыт %4",
      "Line %1, column %2: %3 closes its tag before %4 is closed"},
 };
 
-enum class Language { Russian, English };
+static_assert(std::size(kPreviewTexts) == static_cast<std::size_t>(Text::Misnested) + 1);
 
-constexpr const PreviewTextRow& textRow(Text id) {
+constexpr const BilingualText& textOf(Text id) {
     return kPreviewTexts[static_cast<std::size_t>(id)];
 }
 
 constexpr std::string_view text(Text id, Language language = Language::Russian) {
-    return language == Language::Russian ? textRow(id).russian : textRow(id).english;
+    return textOf(id).in(language);
 }
+
+// The preview's menu item, as the language table takes it; the preview window,
+// made on first use, takes its own texts in the shown language whenever it
+// shows them.
+inline constexpr LanguageRow kPreviewRows[] = {
+    {kMainWindowName, "Preview1", textOf(Text::MenuItem).english, textOf(Text::MenuItem).russian},
+};
 
 } // namespace quolan::preview

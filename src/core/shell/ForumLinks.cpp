@@ -1,6 +1,7 @@
 #include "ForumLinks.h"
 
 #include "core/settings/SettingsKeys.h"
+#include "core/shell/LinkOpener.h"
 #include "core/ui/CommandRegistry.h"
 
 #include <algorithm>
@@ -88,13 +89,12 @@ std::optional<std::string> forumAddressFor(cmd::Id command, std::string_view hos
     return std::nullopt;
 }
 
-void registerLinkCommands(CommandRegistry& commands, const IniStore& settings, OpenAddress open) {
-    for (const ForumLink& link : kLinks) {
-        commands.add(link.command, [&settings, open, path = link.path] {
-            if (open)
-                open(forumAddress(forumHost(settings), path));
+void registerLinkCommands(CommandRegistry& commands, const IniStore& settings,
+                          const LinkOpener& links) {
+    for (const ForumLink& link : kLinks)
+        commands.add(link.command, [&settings, &links, path = link.path] {
+            links.open(forumAddress(forumHost(settings), path));
         });
-    }
 }
 
 } // namespace quolan

@@ -3,7 +3,6 @@
 #include "core/settings/IniStore.h"
 #include "core/ui/CommandIds.h"
 
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -12,6 +11,7 @@
 namespace quolan {
 
 class CommandRegistry;
+class LinkOpener;
 
 // One quick link of the links menu: the item, its command and the page's
 // path on the forum site (always starting with a slash).
@@ -41,9 +41,9 @@ std::string forumAddress(std::string_view host, std::string_view path);
 // The address a link command opens; nothing for any other command.
 std::optional<std::string> forumAddressFor(cmd::Id command, std::string_view host);
 
-// The ten link commands: each hands one address to `open`, whose result
-// nobody waits for.
-using OpenAddress = std::function<void(const std::string& address)>;
-void registerLinkCommands(CommandRegistry& commands, const IniStore& settings, OpenAddress open);
+// The ten link commands: each hands one address to `links`, whose result
+// nobody waits for. Both must outlive the commands.
+void registerLinkCommands(CommandRegistry& commands, const IniStore& settings,
+                          const LinkOpener& links);
 
 } // namespace quolan

@@ -1,26 +1,14 @@
 #pragma once
 
-#include <span>
-#include <string_view>
+#include "core/i18n/BilingualText.h"
 
-namespace quolan {
+namespace quolan::shelltext {
 
 // The texts the tray icon and the options window show beyond their controls'
-// captions, in both interface languages. "%1" stands for a file path.
-struct ShellText {
-    std::string_view id;
-    std::string_view russian;
-    std::string_view english;
-};
-
-namespace shelltext {
-inline constexpr ShellText TrayIconNotLoaded{
-    "TrayIconNotLoaded",
+// captions. "%1" stands for a file path.
+inline constexpr BilingualText TrayIconNotLoaded{
     "Не удалось загрузить картинку \"%1\". В трее остаётся встроенная иконка.",
     "Cannot load the picture \"%1\". The tray keeps the built-in icon."};
-inline constexpr ShellText TrayIconFileFilter{"TrayIconFileFilter", "*.ico", "*.ico"};
-} // namespace shelltext
+inline constexpr BilingualText TrayIconFileFilter{"*.ico", "*.ico"};
 
-std::span<const ShellText> shellTexts();
-
-} // namespace quolan
+} // namespace quolan::shelltext

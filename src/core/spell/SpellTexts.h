@@ -19,19 +19,14 @@ inline constexpr LanguageRow kSpellRows[] = {
 };
 
 // The hint of the menu item when a dictionary is missing.
-struct SpellHint {
-    std::string_view russian;
-    std::string_view english;
-};
-
-inline constexpr SpellHint kNoDictionaryHint{
+inline constexpr BilingualText kNoDictionaryHint{
     "Словари не установлены: их дают пакеты hunspell-ru (русский) и hunspell-en-us (английский)",
     "No dictionary installed: the packages hunspell-ru (Russian) and hunspell-en-us (English) "
     "provide them"};
-inline constexpr SpellHint kNoRussianHint{
+inline constexpr BilingualText kNoRussianHint{
     "Русские слова не проверяются: нет словаря из пакета hunspell-ru",
     "Russian words are not checked: the dictionary of the package hunspell-ru is missing"};
-inline constexpr SpellHint kNoEnglishHint{
+inline constexpr BilingualText kNoEnglishHint{
     "Английские слова не проверяются: нет словаря из пакета hunspell-en-us",
     "English words are not checked: the dictionary of the package hunspell-en-us is missing"};
 

@@ -1,5 +1,6 @@
 #include "ToolbarTable.h"
 
+#include "core/i18n/InterfaceRows.h"
 #include "core/ui/CommandIds.h"
 
 namespace quolan {
@@ -7,25 +8,33 @@ namespace quolan {
 namespace {
 
 using Face = ToolbarEntry::Face;
+// Captions with a row in the language table are the row's built text.
+using interface_rows::builtCaption;
 constexpr ToolbarEntry kSeparator{};
 
 constexpr ToolbarEntry kMainToolbar[] = {
     {"FocusBtn",
      Face::Text,
-     "Фокус",
+     builtCaption("FocusBtn"),
      {},
      41,
      "Создать фокус. Помните - в бою у вас его всего три ;)",
      cmd::DialogFocus},
     {"SABtn",
      Face::Text,
-     "С.Д.",
+     builtCaption("SABtn"),
      {},
      33,
      "Использовать специальное действие. Помните - в бою их количество ограничено до трех и "
      "лучше приберечь до поры до времени ;)",
      cmd::DialogSpecialAction},
-    {"oocbtn", Face::Text, "OOC", {}, 33, "Out Of Char. Или же комментарии", cmd::TagOoc},
+    {"oocbtn",
+     Face::Text,
+     builtCaption("oocbtn"),
+     {},
+     33,
+     "Out Of Char. Или же комментарии",
+     cmd::TagOoc},
     kSeparator,
     {"boldbtn", Face::Bold, "B", "Arial", 23, "Выделить текст", cmd::TagBold},
     {"UnderBtn", Face::Underline, "U", "Arial", 23, "Подчеркнуть текст.", cmd::TagUnderline},
@@ -50,7 +59,13 @@ constexpr ToolbarEntry kMainToolbar[] = {
      "Создать ссылку из выделенного текста",
      cmd::DialogUrl},
     kSeparator,
-    {"Translit", Face::Text, "Транслит", {}, 62, "Транслитерация всего текста", cmd::TranslitMenu},
+    {"Translit",
+     Face::Text,
+     builtCaption("Translit"),
+     {},
+     62,
+     "Транслитерация всего текста",
+     cmd::TranslitMenu},
     kSeparator,
     {"SpeedButton2",
      Face::Picture,

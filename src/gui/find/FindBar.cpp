@@ -228,7 +228,7 @@ void FindBar::showCount(const FindOutcome& outcome, SearchDirection direction) {
 }
 
 void FindBar::showStatus() {
-    const auto text = [this](const FindText& t) { return ui(inLanguage(t, language_)); };
+    const auto text = [this](const BilingualText& t) { return ui(inLanguage(t, language_)); };
     QString shown;
     switch (status_.kind) {
     case Status::Kind::None:

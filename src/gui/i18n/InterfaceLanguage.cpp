@@ -1,6 +1,6 @@
 #include "InterfaceLanguage.h"
 
-#include "core/i18n/LanguageCommands.h"
+#include "core/settings/LanguageSetting.h"
 #include "core/ui/CommandIds.h"
 #include "gui/app/Windows.h"
 #include "gui/editor/TMainForm.h"

@@ -117,7 +117,7 @@ QString LanguageApplier::currentText(QObject& element) {
     if (auto* menu = qobject_cast<QMenu*>(&element))
         return menu->title();
     if (auto* action = qobject_cast<QAction*>(&element))
-        return menuCaption(*action);
+        return action->text();
     if (QToolButton* picture = pictureButton(element))
         return picture->toolTip();
     if (auto* button = qobject_cast<QAbstractButton*>(&element))
@@ -144,7 +144,7 @@ void LanguageApplier::setText(const LanguageRow& row, std::string_view utf8) {
     if (auto* menu = qobject_cast<QMenu*>(object))
         menu->setTitle(text);
     else if (auto* action = qobject_cast<QAction*>(object))
-        setMenuCaption(*action, text);
+        action->setText(text);
     else if (QToolButton* picture = pictureButton(*object)) {
         picture->setToolTip(text);
         picture->setAccessibleName(text);
@@ -176,7 +176,7 @@ void LanguageApplier::copyCaption(const LanguageRow& row) {
         fault(row, QStringLiteral("a caption copy between menu items only"));
         return;
     }
-    setMenuCaption(*target, menuCaption(*source));
+    target->setText(source->text());
 }
 
 } // namespace quolan

@@ -1,6 +1,6 @@
 #include "TLanFrm.h"
 
-#include "core/i18n/LanguageCommands.h"
+#include "core/settings/LanguageSetting.h"
 #include "core/settings/SettingsKeys.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/shell/MainFormFiles.h"

@@ -1,5 +1,6 @@
 #include "InfoWindows.h"
 
+#include "core/shell/ForumLinks.h"
 #include "core/ui/CommandIds.h"
 #include "gui/app/Windows.h"
 #include "gui/editor/TMainForm.h"
@@ -7,6 +8,8 @@
 #include "gui/info/TCredits.h"
 #include "gui/info/THelpFrm.h"
 #include "gui/info/THistoryFrm.h"
+#include "gui/shell/MainFormFiles.h"
+#include "gui/ui/DesktopLinks.h"
 
 #include <QAction>
 
@@ -16,7 +19,14 @@ namespace quolan {
 // window is gone.
 
 QWidget* createAbout() {
-    About = new TAbout(*MainForm);
+    // The same host as the links menu: the settings file's, read anew each time.
+    return createAbout(desktopLinks(), [] {
+        return MainForm ? forumHost(MainForm->files().settings()) : std::string(kBuiltInForumHost);
+    });
+}
+
+QWidget* createAbout(const LinkOpener& links, std::function<std::string()> host) {
+    About = new TAbout(*MainForm, links, std::move(host));
     // The main menu's N18 and the tray menu's N39 run the same opener.
     MainForm->commands().add(cmd::About, [] {
         if (About)

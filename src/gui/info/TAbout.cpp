@@ -2,8 +2,9 @@
 
 #include "core/info/InfoChains.h"
 #include "core/info/InfoTexts.h"
+#include "core/shell/ForumLinks.h"
+#include "core/shell/LinkOpener.h"
 #include "gui/info/AnimatedChain.h"
-#include "gui/info/InfoLinks.h"
 #include "gui/info/InfoLook.h"
 #include "gui/info/InfoPictures.h"
 #include "gui/info/TCredits.h"
@@ -17,6 +18,9 @@
 namespace quolan {
 
 namespace {
+constexpr std::string_view kSiteRootPath = "/";
+constexpr std::string_view kForumPath = "/forum/";
+
 QFont labelFont() {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
@@ -42,7 +46,8 @@ QLabel* label(QWidget& parent, const char* name, const QString& text, QPoint at)
 }
 } // namespace
 
-TAbout::TAbout(QWidget& mainWindow) : mainWindow_(&mainWindow) {
+TAbout::TAbout(QWidget& mainWindow, const LinkOpener& links, SiteHost host)
+    : mainWindow_(&mainWindow), links_(links), host_(std::move(host)) {
     setObjectName(QStringLiteral("About"));
     setWindowTitle(ui(info_text::AboutCaption));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -73,9 +78,8 @@ void TAbout::build() {
     label(*this, "Label2", ui(info_text::AboutVersion), {8, 40});
     label(*this, "Label5", ui(info_text::AboutLinks), {8, 240});
     auto* site =
-        static_cast<ClickLabel*>(label(*this, "Label3", infoPageText(kSiteRootPath), {8, 256}));
-    auto* forum =
-        static_cast<ClickLabel*>(label(*this, "Label4", infoPageText(kForumPath), {8, 272}));
+        static_cast<ClickLabel*>(label(*this, "Label3", linkText(kSiteRootPath), {8, 256}));
+    auto* forum = static_cast<ClickLabel*>(label(*this, "Label4", linkText(kForumPath), {8, 272}));
     site->clicked = [this] { Label3Click(); };
     forum->clicked = [this] { Label4Click(); };
 
@@ -102,8 +106,8 @@ void TAbout::open() {
     auto* logo = findChild<QLabel*>(QStringLiteral("Logo"));
     if (logo->pixmap().isNull())
         logo->setPixmap(aboutLogo());
-    findChild<QLabel*>(QStringLiteral("Label3"))->setText(infoPageText(kSiteRootPath));
-    findChild<QLabel*>(QStringLiteral("Label4"))->setText(infoPageText(kForumPath));
+    findChild<QLabel*>(QStringLiteral("Label3"))->setText(linkText(kSiteRootPath));
+    findChild<QLabel*>(QStringLiteral("Label4"))->setText(linkText(kForumPath));
     info::Chain& chain = animation_->chain();
     applyPresets(info::aboutOpener(), animation_->controls());
     fitLabels(*this);
@@ -123,11 +127,20 @@ void TAbout::okBtnClick() {
 }
 
 void TAbout::Label3Click() {
-    openInfoPage(infoPageUrl(kSiteRootPath));
+    openLink(kSiteRootPath);
 }
 
 void TAbout::Label4Click() {
-    openInfoPage(infoPageUrl(kForumPath));
+    openLink(kForumPath);
+}
+
+// The address as a link shows it: host and path, no scheme.
+QString TAbout::linkText(std::string_view path) const {
+    return ui(host_() + std::string(path));
+}
+
+void TAbout::openLink(std::string_view path) const {
+    links_.open(forumAddress(host_(), path));
 }
 
 void TAbout::Label6Click() {

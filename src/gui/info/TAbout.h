@@ -3,9 +3,13 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+#include <string>
+
 namespace quolan {
 
 class AnimatedChain;
+class LinkOpener;
 class TCredits;
 
 // The about window `About`: title, version, two links and "Credits", sliding
@@ -15,7 +19,11 @@ class TAbout final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TAbout(QWidget& mainWindow);
+    // The forum's site, asked each time the window opens or a link is clicked.
+    using SiteHost = std::function<std::string()>;
+
+    // The links go to `links`, which outlives the window.
+    TAbout(QWidget& mainWindow, const LinkOpener& links, SiteHost host);
 
     // The about opener: start positions, show, stage 1, main window disabled.
     // While open, it restarts the animation.
@@ -36,9 +44,13 @@ protected:
 
 private:
     void build();
+    QString linkText(std::string_view path) const;
+    void openLink(std::string_view path) const;
 
     QPointer<QWidget> mainWindow_;
     QPointer<TCredits> credits_;
+    const LinkOpener& links_;
+    SiteHost host_;
     AnimatedChain* animation_ = nullptr;
 };
 

@@ -1,14 +1,15 @@
 #include "TPreviewFrm.h"
 
 #include "core/preview/PreviewTexts.h"
+#include "core/shell/LinkOpener.h"
 #include "core/tags/SmileyTable.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/i18n/InterfaceLanguage.h"
 #include "gui/pictures/SmileyPictures.h"
-#include "gui/preview/PreviewLinks.h"
 #include "gui/preview/PreviewPlacement.h"
 #include "gui/preview/PreviewRenderer.h"
+#include "gui/ui/DesktopLinks.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SecondaryWindows.h"
 
@@ -29,9 +30,8 @@ namespace quolan {
 namespace {
 using preview::Text;
 
-preview::Language previewLanguage() {
-    return shownLanguage() == Language::English ? preview::Language::English
-                                                : preview::Language::Russian;
+Language previewLanguage() {
+    return shownLanguage().value_or(Language::Russian);
 }
 
 // In the language the interface shows now: the window may be made after a
@@ -75,7 +75,7 @@ QString withNumbers(QString text, std::initializer_list<std::size_t> numbers) {
 }
 } // namespace
 
-TPreviewFrm::TPreviewFrm(EditorModel& editor, SelectInEditor select)
+TPreviewFrm::TPreviewFrm(EditorModel& editor, SelectInEditor select, const LinkOpener& links)
     // A tool window of the main window's: the window manager keeps it above
     // its owner, so a click in the editor does not bury it.
     : QWidget(nullptr, Qt::Tool), editor_(editor), select_(std::move(select)) {
@@ -85,7 +85,7 @@ TPreviewFrm::TPreviewFrm(EditorModel& editor, SelectInEditor select)
     auto* column = new QVBoxLayout(this);
     browser_ = new PreviewBrowser(this);
     connect(browser_, &QTextBrowser::anchorClicked, this,
-            [](const QUrl& url) { openPreviewLink(url); });
+            [&links](const QUrl& url) { links.open(url.toEncoded().toStdString()); });
     column->addWidget(browser_, 3);
 
     auto* findingsLabel = new QLabel(this);
@@ -246,7 +246,8 @@ void TPreviewFrm::findingClicked(QListWidgetItem* item) {
 void openPreview(TMainForm& mainWindow, std::unique_ptr<TPreviewFrm>& window) {
     if (!window) {
         window = std::make_unique<TPreviewFrm>(
-            mainWindow.editor(), [&mainWindow](std::size_t start, std::size_t length) {
+            mainWindow.editor(),
+            [&mainWindow](std::size_t start, std::size_t length) {
                 EditorModel& editor = mainWindow.editor();
                 if (start + length > editor.length())
                     return; // the post changed since the check
@@ -254,7 +255,8 @@ void openPreview(TMainForm& mainWindow, std::unique_ptr<TPreviewFrm>& window) {
                 mainWindow.activateWindow();
                 mainWindow.memo().setFocus(Qt::OtherFocusReason);
                 mainWindow.memo().ensureCursorVisible();
-            });
+            },
+            desktopLinks());
         QObject::connect(&mainWindow.language(), &InterfaceLanguage::languageShown, window.get(),
                          &TPreviewFrm::relabel);
     }

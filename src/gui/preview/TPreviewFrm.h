@@ -18,6 +18,7 @@ class QTimer;
 
 namespace quolan {
 
+class LinkOpener;
 class PreviewRenderer;
 struct RenderedPost;
 class TMainForm;
@@ -41,7 +42,8 @@ public:
 
     using SelectInEditor = std::function<void(std::size_t start, std::size_t length)>;
 
-    TPreviewFrm(EditorModel& editor, SelectInEditor select);
+    // A link clicked in the post goes to `links`, which outlives the window.
+    TPreviewFrm(EditorModel& editor, SelectInEditor select, const LinkOpener& links);
     ~TPreviewFrm() override;
     TPreviewFrm(const TPreviewFrm&) = delete;
     TPreviewFrm& operator=(const TPreviewFrm&) = delete;

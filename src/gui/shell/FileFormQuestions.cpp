@@ -12,14 +12,14 @@ namespace quolan {
 namespace {
 constexpr std::string_view kTitle = "Quolan";
 
-QString text(const LanguagePair& pair) {
+QString text(const BilingualText& pair) {
     return ui(inLanguage(pair, shownLanguage()));
 }
 
 // A question with two answers, the first being the default and Escape's.
 // True when the second was chosen.
 bool secondChosen(QWidget& parent, const char* name, const QString& question,
-                  const LanguagePair& first, const LanguagePair& second) {
+                  const BilingualText& first, const BilingualText& second) {
     QMessageBox box(QMessageBox::Question, ui(kTitle), question, QMessageBox::NoButton, &parent);
     box.setObjectName(QString::fromLatin1(name));
     box.setTextFormat(Qt::PlainText); // a file name is no markup

@@ -13,16 +13,15 @@
 #include "gui/i18n/InterfaceLanguage.h"
 #include "gui/pictures/Pictures.h"
 #include "gui/shell/X11TaskbarHint.h"
+#include "gui/ui/DesktopLinks.h"
 #include "gui/ui/MenuBuilder.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SecondaryWindows.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QEvent>
 #include <QImageReader>
 #include <QMenu>
-#include <QUrl>
 #include <QWidget>
 
 #include <algorithm>
@@ -106,11 +105,7 @@ MainFormTray::~MainFormTray() {
 void MainFormTray::registerCommands(CommandRegistry& commands, const IniStore& settings) {
     commands.add(cmd::Minimize, [this] { N71Click(); });
     commands.add(cmd::Restore, [this] { N43Click(); });
-    // Hands the address to the desktop, which starts the browser without
-    // waiting for it and runs no shell; its answer is not ours to report.
-    registerLinkCommands(commands, settings, [](const std::string& address) {
-        QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
-    });
+    registerLinkCommands(commands, settings, desktopLinks());
 }
 
 void MainFormTray::activated(QSystemTrayIcon::ActivationReason reason) {

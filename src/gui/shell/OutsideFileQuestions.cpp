@@ -13,7 +13,7 @@ namespace quolan {
 namespace {
 constexpr std::string_view kTitle = "Quolan";
 
-QString text(const LanguagePair& pair) {
+QString text(const BilingualText& pair) {
     return ui(inLanguage(pair, shownLanguage()));
 }
 

@@ -11,7 +11,7 @@
 namespace quolan {
 
 namespace {
-QString text(const LanguagePair& pair) {
+QString text(const BilingualText& pair) {
     return ui(inLanguage(pair, shownLanguage()));
 }
 } // namespace

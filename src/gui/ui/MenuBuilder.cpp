@@ -3,20 +3,59 @@
 #include "gui/ui/QtText.h"
 
 #include <QAction>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+
+#include <functional>
 
 namespace quolan {
 
 namespace {
-constexpr char kKeyTextProperty[] = "quolanKeyText";
+// A menu item's key is its shortcut only for the menu to show it: Qt never
+// triggers the item. Its widget shortcut matches only while the menu bar has
+// the focus (after Escape closed a menu opened from the keyboard). Then the
+// window's own shortcut matches too, and Qt hands the ambiguous press to one
+// of the two in turn; a press handed here goes on to the window's command, as
+// ShortcutKeys would run it, so every press runs it exactly once. A press
+// while a menu is open reaches no command, as without the shortcut.
+class ShownKeyOnly final : public QObject {
+public:
+    ShownKeyOnly(QAction& action, std::function<void()> press)
+        : QObject(&action), press_(std::move(press)) {}
 
-void configureItem(QAction& action, const MenuEntry& entry, const QString& keyText,
-                   const RunCommand& run) {
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Shortcut)
+            return false;
+        if (static_cast<QShortcutEvent*>(event)->isAmbiguous())
+            press_();
+        return true;
+    }
+
+private:
+    std::function<void()> press_;
+};
+
+void showKey(QAction& action, const QKeySequence& key, std::function<void()> press) {
+    action.setShortcutContext(Qt::WidgetShortcut);
+    action.setShortcut(key);
+    action.installEventFilter(new ShownKeyOnly(action, std::move(press)));
+}
+
+void configureItem(QAction& action, const MenuEntry& entry, const QKeySequence& key,
+                   const QPointer<QMenuBar>& bar, const RunCommand& run) {
     action.setObjectName(ui(entry.name));
-    action.setProperty(kKeyTextProperty, keyText);
-    setMenuCaption(action, ui(entry.caption));
+    action.setText(ui(entry.caption));
+    if (!key.isEmpty()) {
+        // The key's command is this item's: the item shows only a key it receives.
+        showKey(action, key, [run, command = entry.command, bar] {
+            if (bar && bar->window()->isEnabled())
+                run(command);
+        });
+    }
     if (entry.flags & MenuEntry::Checkable) {
         action.setCheckable(true);
         action.setChecked((entry.flags & MenuEntry::Checked) != 0);
@@ -32,7 +71,8 @@ void configureItem(QAction& action, const MenuEntry& entry, const QString& keyTe
 // Adds the entries after `index` that nest below it to `menu`; returns the
 // index of the first entry that does not.
 std::size_t addEntries(QMenu& menu, MenuTable table, std::size_t index,
-                       const std::vector<ShortcutBinding>* keys, const RunCommand& run) {
+                       const std::vector<ShortcutBinding>* keys, const QPointer<QMenuBar>& bar,
+                       const RunCommand& run) {
     const int depth = table[index].depth;
     while (index < table.size() && table[index].depth == depth) {
         const MenuEntry& entry = table[index];
@@ -46,18 +86,14 @@ std::size_t addEntries(QMenu& menu, MenuTable table, std::size_t index,
             opener->setObjectName(ui(entry.name));
             if (entry.hidden())
                 opener->setVisible(false);
-            index = addEntries(*submenu, table, index + 1, keys, run);
+            index = addEntries(*submenu, table, index + 1, keys, bar, run);
         } else {
-            QString keyText;
-            if (keys) {
-                const std::string key = displayedKey(*keys, entry);
-                if (!key.empty())
-                    keyText = QKeySequence::fromString(QString::fromStdString(key),
-                                                       QKeySequence::PortableText)
-                                  .toString(QKeySequence::NativeText);
-            }
+            QKeySequence key;
+            if (keys)
+                key = QKeySequence::fromString(QString::fromStdString(displayedKey(*keys, entry)),
+                                               QKeySequence::PortableText);
             auto* action = new QAction(&menu);
-            configureItem(*action, entry, keyText, run);
+            configureItem(*action, entry, key, bar, run);
             menu.addAction(action);
             ++index;
         }
@@ -65,19 +101,6 @@ std::size_t addEntries(QMenu& menu, MenuTable table, std::size_t index,
     return index;
 }
 } // namespace
-
-void setMenuCaption(QAction& action, const QString& caption) {
-    const QString keyText = action.property(kKeyTextProperty).toString();
-    action.setText(keyText.isEmpty() ? caption : caption + QLatin1Char('\t') + keyText);
-}
-
-QString menuCaption(const QAction& action) {
-    const QString keyText = action.property(kKeyTextProperty).toString();
-    const QString text = action.text();
-    if (keyText.isEmpty() || !text.endsWith(QLatin1Char('\t') + keyText))
-        return text;
-    return text.left(text.size() - keyText.size() - 1);
-}
 
 void buildMenuBar(QMenuBar& bar, MenuTable table, const std::vector<ShortcutBinding>& keys,
                   const RunCommand& run) {
@@ -90,14 +113,14 @@ void buildMenuBar(QMenuBar& bar, MenuTable table, const std::vector<ShortcutBind
         opener->setObjectName(ui(entry.name));
         if (entry.hidden())
             opener->setVisible(false);
-        index =
-            hasChildren(table, index) ? addEntries(*menu, table, index + 1, &keys, run) : index + 1;
+        index = hasChildren(table, index) ? addEntries(*menu, table, index + 1, &keys, &bar, run)
+                                          : index + 1;
     }
 }
 
 void buildPopupMenu(QMenu& menu, MenuTable table, const RunCommand& run) {
     if (!table.empty())
-        addEntries(menu, table, 0, nullptr, run);
+        addEntries(menu, table, 0, nullptr, nullptr, run);
 }
 
 } // namespace quolan

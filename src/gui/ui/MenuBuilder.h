@@ -20,15 +20,11 @@ using RunCommand = std::function<void(std::string_view command)>;
 
 // Builds menus from their declarations. Each action and menu carries the
 // entry's name as its object name; choosing an item runs the entry's command.
-// Keys are shown as text only: the shortcuts themselves are ShortcutKeys', so
-// that a key works for hidden items too and never fires twice.
+// An item's key is its action's shortcut, which the menu shows beside the
+// caption, but it never fires: the keys act through ShortcutKeys, so that a
+// key works for hidden items too and never fires twice.
 void buildMenuBar(QMenuBar& bar, MenuTable table, const std::vector<ShortcutBinding>& keys,
                   const RunCommand& run);
 void buildPopupMenu(QMenu& menu, MenuTable table, const RunCommand& run);
-
-// Sets an item's caption and keeps the key it shows.
-void setMenuCaption(QAction& action, const QString& caption);
-// The caption an item shows, without its key.
-QString menuCaption(const QAction& action);
 
 } // namespace quolan
