@@ -3,7 +3,8 @@
 # ("./quolan.sh start") or runs every test ("./quolan.sh test"); "./quolan.sh
 # package" makes and checks the Debian package in build-release/; "./quolan.sh
 # check" runs every test under AddressSanitizer and UBSan and each fuzz target
-# briefly, in build-check/.
+# briefly, in build-check/; "./quolan.sh lint" checks the formatting of every
+# source and runs clang-tidy over src/ (after a check build).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -17,7 +18,7 @@ packages=(
   qt6-translations-l10n
   libhunspell-dev hunspell-ru hunspell-en-us libnuspell-dev
   desktop-file-utils appstream dpkg-dev
-  clang libfuzzer-14-dev libclang-rt-14-dev
+  clang libfuzzer-14-dev libclang-rt-14-dev clang-format clang-tidy
 )
 
 install_missing_packages() {
@@ -75,6 +76,17 @@ check() {
   done
 }
 
+# Every source as .clang-format lays it out, and src/ through the checks of
+# .clang-tidy, with the compile commands of the check build.
+lint() {
+  git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+  echo "Formatting: every source as .clang-format lays it out"
+  [ -f build-check/compile_commands.json ] || { cmake --preset check && cmake --build build-check -j"$(nproc)"; }
+  run-clang-tidy -quiet -p build-check -j"$(nproc)" "$PWD/src/" >build-check/tidy.log 2>&1 ||
+    { grep -E 'warning:|error:' -A3 build-check/tidy.log | head -n 80; echo "clang-tidy found the above" >&2; return 1; }
+  echo "clang-tidy: no findings in src/"
+}
+
 case "${1:-}" in
   start)
     install_missing_packages
@@ -94,8 +106,12 @@ case "${1:-}" in
     install_missing_packages
     check
     ;;
+  lint)
+    install_missing_packages
+    lint
+    ;;
   *)
-    echo "usage: $0 start|test|package|check" >&2
+    echo "usage: $0 start|test|package|check|lint" >&2
     exit 2
     ;;
 esac

@@ -37,7 +37,7 @@ public:
                 tokens.push_back(make(textStart, end - textStart, TokenKind::Text));
         };
         while (i < post_.size()) {
-            const unsigned char c = static_cast<unsigned char>(post_[i]);
+            const auto c = static_cast<unsigned char>(post_[i]);
             if (!special_[c]) {
                 ++i;
                 continue;

@@ -82,7 +82,8 @@ bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view pr
     if (text.size() - at < prefix.size())
         return false;
     for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (lower(static_cast<unsigned char>(text[at + i])) != prefix[i])
+        if (lower(static_cast<unsigned char>(text[at + i])) !=
+            static_cast<unsigned char>(prefix[i]))
             return false;
     return true;
 }

@@ -147,7 +147,7 @@ bool allAscii(const char* at) {
 // only a sequence cut by the end of the file may.
 std::optional<std::string> utf8Post(std::string_view bytes, bool marked) {
     const auto high = [](char ch) { return static_cast<unsigned char>(ch) >= 0x80; };
-    const std::size_t firstHigh =
+    const auto firstHigh =
         static_cast<std::size_t>(std::find_if(bytes.begin(), bytes.end(), high) - bytes.begin());
     if (!marked && (firstHigh == bytes.size() || !readSequence(bytes, firstHigh).valid))
         return std::nullopt; // plain ASCII reads the same in the code page

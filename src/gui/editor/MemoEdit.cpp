@@ -182,7 +182,8 @@ void MemoEdit::documentChanged(int position, int removed, int added) {
 
     const LineBreakIndex& breaks = model_.lineBreaks();
     const std::size_t textFrom = breaks.toText(static_cast<std::size_t>(position));
-    const std::size_t textTo = breaks.toText(static_cast<std::size_t>(position + oldCount));
+    const std::size_t textTo =
+        breaks.toText(static_cast<std::size_t>(position) + static_cast<std::size_t>(oldCount));
     const std::u16string before = toDisplay(model_.range(textFrom, textTo - textFrom));
     const QString after = documentText(position, newCount);
     const std::u16string_view afterView = toU16(after);

@@ -78,7 +78,7 @@ FileStore::Read QtFileStore::read(const std::string& path, std::size_t limit) {
     // Read in pieces up to the limit: the file may grow while it is read.
     Read result{Status::Ok, {}, {}};
     result.bytes.reserve(static_cast<std::size_t>(info.st_size));
-    std::array<char, 64 * 1024> piece{};
+    std::array<char, std::size_t{64} * 1024> piece{};
     for (;;) {
         const qint64 got = file.read(piece.data(), static_cast<qint64>(piece.size()));
         if (got < 0)

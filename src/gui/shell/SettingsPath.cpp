@@ -28,7 +28,7 @@ QString programSettingsPath() {
     const QString perUser = folder + QStringLiteral("/") + file.fileName();
     candidates.perUser = perUser.toStdString();
 
-    const QString chosen = QString::fromStdString(chooseSettingsPath(candidates));
+    QString chosen = QString::fromStdString(chooseSettingsPath(candidates));
     if (chosen == perUser)
         QDir().mkpath(folder);
     return chosen;

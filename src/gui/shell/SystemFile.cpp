@@ -17,7 +17,7 @@ int SystemFile::open(const QByteArray& path, int flags, mode_t mode) {
 
 int SystemFile::readAll(std::string& bytes) const {
     bytes.clear();
-    std::array<char, 64 * 1024> piece{};
+    std::array<char, std::size_t{64} * 1024> piece{};
     for (off_t at = 0;;) {
         const ssize_t got = ::pread(fd_, piece.data(), piece.size(), at);
         if (got < 0 && errno == EINTR)
