@@ -1,6 +1,7 @@
 #include "core/info/HistorySlide.h"
 #include "core/info/InfoChains.h"
 #include "core/ui/CommandIds.h"
+#include "gui/app/CommandWiring.h"
 #include "gui/info/AnimatedChain.h"
 #include "gui/info/InfoLinks.h"
 #include "gui/info/InfoPictures.h"
@@ -36,6 +37,7 @@ struct InfoWindows : ::testing::Test {
         windows.emplace_back(createCredits());
         windows.emplace_back(createHistoryFrm());
         windows.emplace_back(createHelpFrm());
+        wireCommands(MainForm->commands());
         openInfoPage = [this](const QUrl& url) { opened.push_back(url); };
     }
     ~InfoWindows() override {

@@ -57,6 +57,8 @@ class SmileyPalette : public ::testing::Test {
 protected:
     SmileyPalette() {
         main->setErrorSink([this](std::string_view m) { messages.emplace_back(m); });
+        // The program's wiring list binds the command; a lone palette needs it here.
+        main->commands().add(cmd::Smileys, [this] { palette->showPalette(*main); });
         main->show();
         main->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(main.get()));

@@ -143,6 +143,8 @@ TEST_F(TrayShell, minimisingTakesTheOpenWindowsAlongAndRestoringBringsBackOnlyTh
 TEST_F(TrayShell, optionsWindowSetsAndStoresTheIconPictureOrSaysItCannot) {
     TOptions* options = static_cast<TOptions*>(createOptions(*form));
     std::unique_ptr<QWidget> owner(options);
+    // The program's wiring list binds the command; a lone window needs it here.
+    form->commands().add(cmd::Options, [&] { showBesideMain(*options, *form); });
     EXPECT_EQ(options->windowTitle(), QString::fromUtf8("Настройки"));
     EXPECT_EQ(options->size(), QSize(450, 230));
     EXPECT_EQ(options->edit1().text(), QStringLiteral("x.ico"));

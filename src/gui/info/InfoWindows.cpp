@@ -1,6 +1,5 @@
 #include "InfoWindows.h"
 
-#include "core/ui/CommandIds.h"
 #include "gui/app/Windows.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/info/TAbout.h"
@@ -12,16 +11,8 @@
 
 namespace quolan {
 
-// The commands go through the references, so they do nothing once the
-// window is gone.
-
 QWidget* createAbout() {
     About = new TAbout(*MainForm);
-    // The main menu's N18 and the tray menu's N39 run the same opener.
-    MainForm->commands().add(cmd::About, [] {
-        if (About)
-            About->open();
-    });
     return About;
 }
 
@@ -34,19 +25,11 @@ QWidget* createCredits() {
 
 QWidget* createHistoryFrm() {
     HistoryFrm = new THistoryFrm(MainForm->findChild<QAction*>(QStringLiteral("N70")));
-    MainForm->commands().add(cmd::History, [] {
-        if (HistoryFrm)
-            HistoryFrm->open();
-    });
     return HistoryFrm;
 }
 
 QWidget* createHelpFrm() {
     HelpFrm = new THelpFrm;
-    MainForm->commands().add(cmd::Help, [] {
-        if (HelpFrm)
-            HelpFrm->open(MainForm);
-    });
     return HelpFrm;
 }
 

@@ -5,7 +5,7 @@ class QWidget;
 namespace quolan {
 
 // Start-up rows of the information windows: each creates its window hidden,
-// sets its program-wide reference and gives the main window its command.
+// sets its program-wide reference.
 QWidget* createAbout();
 QWidget* createCredits();
 QWidget* createHistoryFrm();

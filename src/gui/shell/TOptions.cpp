@@ -1,12 +1,10 @@
 #include "TOptions.h"
 
 #include "core/shell/ShellTexts.h"
-#include "core/ui/CommandIds.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/i18n/LanguageChoice.h"
 #include "gui/shell/MainFormTray.h"
 #include "gui/ui/QtText.h"
-#include "gui/ui/SecondaryWindows.h"
 
 #include <QFileDialog>
 #include <QGroupBox>
@@ -78,8 +76,6 @@ void TOptions::Button2Click() {
 QWidget* createOptions(TMainForm& mainForm) {
     auto* window = new TOptions(mainForm);
     bindLanguageChoice(*window, mainForm);
-    mainForm.commands().add(cmd::Options,
-                            [window, &mainForm] { showBesideMain(*window, mainForm); });
     return window;
 }
 

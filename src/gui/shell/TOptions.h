@@ -29,8 +29,8 @@ private:
     QFileDialog* openDialog1_ = nullptr;
 };
 
-// The start-up row: creates the window hidden and registers the command that
-// shows it beside the main window.
+// The start-up row: creates the window hidden, its language choice bound to
+// the interface language.
 QWidget* createOptions(TMainForm& mainForm);
 
 } // namespace quolan

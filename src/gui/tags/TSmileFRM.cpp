@@ -1,6 +1,5 @@
 #include "TSmileFRM.h"
 
-#include "core/ui/CommandIds.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/pictures/SmileyPictures.h"
 #include "gui/tags/GlyphButton.h"
@@ -9,7 +8,6 @@
 
 #include <QAction>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QScreen>
 #include <QTabWidget>
 
@@ -100,11 +98,6 @@ void TSmileFRM::SpeedButton29Click() {
 TSmileFRM* createSmileFRM(TMainForm& mainWindow) {
     auto* palette = new TSmileFRM(mainWindow.editor(), [&mainWindow](std::string_view message) {
         mainWindow.reportError(message);
-    });
-    QPointer<TSmileFRM> guarded(palette);
-    mainWindow.commands().add(cmd::Smileys, [guarded, &mainWindow] {
-        if (guarded)
-            guarded->showPalette(mainWindow);
     });
     if (auto* item = mainWindow.findChild<QAction*>(QStringLiteral("N60")))
         item->setIcon(smileyMenuPicture());

@@ -37,7 +37,7 @@ private:
     QTabWidget* pages_ = nullptr;
 };
 
-// Creates the palette hidden and gives the main window its command.
+// Creates the palette hidden and puts its picture on the menu item.
 TSmileFRM* createSmileFRM(TMainForm& mainWindow);
 
 } // namespace quolan

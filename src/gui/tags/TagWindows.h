@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/ui/CommandRegistry.h"
 #include "gui/app/Windows.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/tags/FieldDialogs.h"
@@ -10,16 +9,10 @@
 
 namespace quolan {
 
-// Start-up rows of the tag dialogs: each creates its window hidden, sets its
-// program-wide reference and registers the command that opens it. The
-// command goes through the reference, so it does nothing once the window is
-// gone.
+// Start-up rows of the tag dialogs: each creates its window hidden and sets
+// its program-wide reference.
 template <typename Window, Window*& reference> QWidget* createTagWindow() {
     reference = new Window(*MainForm);
-    MainForm->commands().add(parameterTagForm(Window::kTag).command, [] {
-        if (reference)
-            reference->open();
-    });
     return reference;
 }
 
