@@ -5,6 +5,7 @@
 #include "gui/i18n/TLanFrm.h"
 #include "gui/info/InfoWindows.h"
 #include "gui/recovery/StateFolder.h"
+#include "gui/shell/MainFormFiles.h"
 #include "gui/shell/SettingsPath.h"
 #include "gui/shell/TCreateNewFrm.h"
 #include "gui/shell/TExitFrm2.h"
@@ -29,7 +30,14 @@ const WindowFactory kFactories[] = {
     {"About", createAbout, [] { About = nullptr; }},
     {"ExitFrm2", []() -> QWidget* { return ExitFrm2 = new TExitFrm2; }, [] { ExitFrm2 = nullptr; }},
     {"EmailFrm", createTagWindow<TEmailFrm, EmailFrm>, forgetTagWindow<TEmailFrm, EmailFrm>},
-    {"LanFrm", []() -> QWidget* { return LanFrm = new TLanFrm(*MainForm); },
+    {"LanFrm",
+     []() -> QWidget* {
+         return LanFrm = new TLanFrm(*MainForm, MainForm->files().settings(),
+                                     [](std::string_view command) {
+                                         if (MainForm)
+                                             MainForm->runCommand(command);
+                                     });
+     },
      [] { LanFrm = nullptr; }},
     {"Credits", createCredits, [] { Credits = nullptr; }},
     {"FocusFrm", createTagWindow<TFocusFrm, FocusFrm>, forgetTagWindow<TFocusFrm, FocusFrm>},
