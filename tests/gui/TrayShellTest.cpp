@@ -1,5 +1,6 @@
 #include "core/ui/CommandIds.h"
 #include "core/ui/MenuTables.h"
+#include "gui/app/WindowFactories.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/shell/MainFormFiles.h"
 #include "gui/shell/MainFormTray.h"

@@ -2,10 +2,12 @@
 
 #include "gui/app/Windows.h"
 #include "gui/editor/TMainForm.h"
+#include "gui/i18n/LanguageChoice.h"
 #include "gui/i18n/TLanFrm.h"
 #include "gui/info/InfoWindows.h"
 #include "gui/recovery/StateFolder.h"
 #include "gui/shell/MainFormFiles.h"
+#include "gui/shell/MainFormTray.h"
 #include "gui/shell/SettingsPath.h"
 #include "gui/shell/TCreateNewFrm.h"
 #include "gui/shell/TExitFrm2.h"
@@ -16,6 +18,10 @@
 namespace quolan {
 
 namespace {
+RunCommand runOn(TMainForm& mainWindow) {
+    return [&mainWindow](std::string_view command) { mainWindow.runCommand(command); };
+}
+
 const WindowFactory kFactories[] = {
     {"MainForm",
      []() -> QWidget* {
@@ -32,11 +38,7 @@ const WindowFactory kFactories[] = {
     {"EmailFrm", createTagWindow<TEmailFrm, EmailFrm>, forgetTagWindow<TEmailFrm, EmailFrm>},
     {"LanFrm",
      []() -> QWidget* {
-         return LanFrm = new TLanFrm(*MainForm, MainForm->files().settings(),
-                                     [](std::string_view command) {
-                                         if (MainForm)
-                                             MainForm->runCommand(command);
-                                     });
+         return LanFrm = new TLanFrm(*MainForm, MainForm->files().settings(), runOn(*MainForm));
      },
      [] { LanFrm = nullptr; }},
     {"Credits", createCredits, [] { Credits = nullptr; }},
@@ -53,6 +55,14 @@ const WindowFactory kFactories[] = {
      [] { Options = nullptr; }},
 };
 } // namespace
+
+QWidget* createOptions(TMainForm& mainWindow) {
+    auto* window = new TOptions(mainWindow.tray().iconPath(), [&mainWindow](const QString& path) {
+        mainWindow.IcoUseClick(path);
+    });
+    bindLanguageChoice(*window, mainWindow.language(), runOn(mainWindow));
+    return window;
+}
 
 std::span<const WindowFactory> windowFactories() {
     return kFactories;

@@ -16,4 +16,9 @@ struct WindowFactory {
 
 std::span<const WindowFactory> windowFactories();
 
+class TMainForm;
+// The options window of `mainWindow`, created hidden, its language choice
+// bound to the interface language.
+QWidget* createOptions(TMainForm& mainWindow);
+
 } // namespace quolan
