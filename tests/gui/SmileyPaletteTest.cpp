@@ -2,6 +2,7 @@
 #include "core/tags/SmileyTable.h"
 #include "core/ui/CommandIds.h"
 #include "gui/app/ProgramWindows.h"
+#include "gui/app/WindowFactories.h"
 #include "gui/app/Windows.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/editor/TMainForm.h"

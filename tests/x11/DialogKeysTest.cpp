@@ -5,12 +5,12 @@
 #include "core/ui/CommandIds.h"
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/Windows.h"
+#include "gui/app/TagWindows.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/shell/TCreateNewFrm.h"
 #include "gui/shell/TExitFrm2.h"
 #include "gui/support/SilentProgress.h"
-#include "gui/tags/TagWindows.h"
 #include "x11/support/Desktop.h"
 
 #include <QAbstractItemView>

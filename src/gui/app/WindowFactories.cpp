@@ -1,10 +1,12 @@
 #include "WindowFactories.h"
 
+#include "gui/app/TagWindows.h"
 #include "gui/app/Windows.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/i18n/LanguageChoice.h"
 #include "gui/i18n/TLanFrm.h"
 #include "gui/info/InfoWindows.h"
+#include "gui/pictures/SmileyPictures.h"
 #include "gui/recovery/StateFolder.h"
 #include "gui/shell/MainFormFiles.h"
 #include "gui/shell/MainFormTray.h"
@@ -13,7 +15,8 @@
 #include "gui/shell/TExitFrm2.h"
 #include "gui/shell/TOptions.h"
 #include "gui/tags/TSmileFRM.h"
-#include "gui/tags/TagWindows.h"
+
+#include <QAction>
 
 namespace quolan {
 
@@ -55,6 +58,13 @@ const WindowFactory kFactories[] = {
      [] { Options = nullptr; }},
 };
 } // namespace
+
+TSmileFRM* createSmileFRM(TMainForm& mainWindow) {
+    auto* palette = new TSmileFRM(mainWindow.editor(), reportOn(mainWindow));
+    if (auto* item = mainWindow.findChild<QAction*>(QStringLiteral("N60")))
+        item->setIcon(smileyMenuPicture());
+    return palette;
+}
 
 QWidget* createOptions(TMainForm& mainWindow) {
     auto* window = new TOptions(mainWindow.tray().iconPath(), [&mainWindow](const QString& path) {

@@ -1,12 +1,10 @@
 #include "TSmileFRM.h"
 
-#include "gui/editor/TMainForm.h"
 #include "gui/pictures/SmileyPictures.h"
 #include "gui/tags/GlyphButton.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SecondaryWindows.h"
 
-#include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTabWidget>
@@ -93,15 +91,6 @@ void TSmileFRM::smileyClick(const Smiley& smiley) {
 
 void TSmileFRM::SpeedButton29Click() {
     hide();
-}
-
-TSmileFRM* createSmileFRM(TMainForm& mainWindow) {
-    auto* palette = new TSmileFRM(mainWindow.editor(), [&mainWindow](std::string_view message) {
-        mainWindow.reportError(message);
-    });
-    if (auto* item = mainWindow.findChild<QAction*>(QStringLiteral("N60")))
-        item->setIcon(smileyMenuPicture());
-    return palette;
 }
 
 } // namespace quolan
