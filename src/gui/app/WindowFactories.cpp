@@ -1,11 +1,11 @@
 #include "WindowFactories.h"
 
+#include "gui/app/InfoWindows.h"
 #include "gui/app/TagWindows.h"
 #include "gui/app/Windows.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/i18n/LanguageChoice.h"
 #include "gui/i18n/TLanFrm.h"
-#include "gui/info/InfoWindows.h"
 #include "gui/pictures/SmileyPictures.h"
 #include "gui/recovery/StateFolder.h"
 #include "gui/shell/MainFormFiles.h"
