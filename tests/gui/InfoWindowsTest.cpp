@@ -1,10 +1,11 @@
-#include "gui/info/InfoWindows.h"
+#include "gui/app/InfoWindows.h"
 
 #include "core/info/HistorySlide.h"
 #include "core/info/InfoChains.h"
 #include "core/shell/ForumLinks.h"
 #include "core/support/FakeLinks.h"
 #include "core/ui/CommandIds.h"
+#include "gui/app/CommandWiring.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/info/AnimatedChain.h"
 #include "gui/info/InfoPictures.h"
@@ -38,6 +39,7 @@ struct InfoWindows : ::testing::Test {
         windows.emplace_back(createCredits());
         windows.emplace_back(createHistoryFrm());
         windows.emplace_back(createHelpFrm());
+        wireCommands(MainForm->commands());
     }
     ~InfoWindows() override {
         while (!windows.empty())

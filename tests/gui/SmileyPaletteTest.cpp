@@ -2,6 +2,7 @@
 #include "core/tags/SmileyTable.h"
 #include "core/ui/CommandIds.h"
 #include "gui/app/ProgramWindows.h"
+#include "gui/app/WindowFactories.h"
 #include "gui/app/Windows.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/editor/TMainForm.h"
@@ -57,6 +58,8 @@ class SmileyPalette : public ::testing::Test {
 protected:
     SmileyPalette() {
         main->setErrorSink([this](std::string_view m) { messages.emplace_back(m); });
+        // The program's wiring list binds the command; a lone palette needs it here.
+        main->commands().add(cmd::Smileys, [this] { palette->showPalette(*main); });
         main->show();
         main->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(main.get()));

@@ -1,5 +1,6 @@
 #include "core/ui/CommandIds.h"
 #include "core/ui/MenuTables.h"
+#include "gui/app/WindowFactories.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/shell/MainFormFiles.h"
 #include "gui/shell/MainFormTray.h"
@@ -143,6 +144,8 @@ TEST_F(TrayShell, minimisingTakesTheOpenWindowsAlongAndRestoringBringsBackOnlyTh
 TEST_F(TrayShell, optionsWindowSetsAndStoresTheIconPictureOrSaysItCannot) {
     TOptions* options = static_cast<TOptions*>(createOptions(*form));
     std::unique_ptr<QWidget> owner(options);
+    // The program's wiring list binds the command; a lone window needs it here.
+    form->commands().add(cmd::Options, [&] { showBesideMain(*options, *form); });
     EXPECT_EQ(options->windowTitle(), QString::fromUtf8("Настройки"));
     EXPECT_EQ(options->size(), QSize(450, 230));
     EXPECT_EQ(options->edit1().text(), QStringLiteral("x.ico"));

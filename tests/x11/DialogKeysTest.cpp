@@ -4,7 +4,7 @@
 #include "core/ui/CommandIds.h"
 #include "gui/shell/TCreateNewFrm.h"
 #include "gui/shell/TExitFrm2.h"
-#include "gui/tags/TagWindows.h"
+#include "gui/app/TagWindows.h"
 #include "x11/support/ProgramOnDesktop.h"
 
 #include <QAbstractItemView>

@@ -23,4 +23,12 @@ bool CommandRegistry::run(std::string_view id) const {
     return true;
 }
 
+std::vector<std::string_view> CommandRegistry::ids() const {
+    std::vector<std::string_view> names;
+    names.reserve(commands_.size());
+    for (const auto& [id, command] : commands_)
+        names.emplace_back(id);
+    return names;
+}
+
 } // namespace quolan

@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quolan {
 
@@ -20,6 +21,8 @@ public:
     bool contains(std::string_view id) const;
     // Runs the command; false when none is registered under that name.
     bool run(std::string_view id) const;
+    // Every registered name, in order.
+    std::vector<std::string_view> ids() const;
 
 private:
     std::map<std::string, Command, std::less<>> commands_;

@@ -1,6 +1,9 @@
 #include "ProgramWindows.h"
 
+#include "gui/app/CommandWiring.h"
 #include "gui/app/WindowFactories.h"
+#include "gui/app/Windows.h"
+#include "gui/editor/TMainForm.h"
 #include "gui/i18n/QtTranslation.h"
 #include "gui/ui/QtText.h"
 
@@ -26,6 +29,8 @@ void ProgramWindows::create(StartupProgress& progress) {
             return true;
         },
         progress);
+    if (MainForm)
+        wireCommands(MainForm->commands());
 }
 
 ProgramWindows::~ProgramWindows() {

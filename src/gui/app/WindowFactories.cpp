@@ -1,20 +1,30 @@
 #include "WindowFactories.h"
 
+#include "gui/app/InfoWindows.h"
+#include "gui/app/TagWindows.h"
 #include "gui/app/Windows.h"
 #include "gui/editor/TMainForm.h"
+#include "gui/i18n/LanguageChoice.h"
 #include "gui/i18n/TLanFrm.h"
-#include "gui/info/InfoWindows.h"
+#include "gui/pictures/SmileyPictures.h"
 #include "gui/recovery/StateFolder.h"
+#include "gui/shell/MainFormFiles.h"
+#include "gui/shell/MainFormTray.h"
 #include "gui/shell/SettingsPath.h"
 #include "gui/shell/TCreateNewFrm.h"
 #include "gui/shell/TExitFrm2.h"
 #include "gui/shell/TOptions.h"
 #include "gui/tags/TSmileFRM.h"
-#include "gui/tags/TagWindows.h"
+
+#include <QAction>
 
 namespace quolan {
 
 namespace {
+RunCommand runOn(TMainForm& mainWindow) {
+    return [&mainWindow](std::string_view command) { mainWindow.runCommand(command); };
+}
+
 const WindowFactory kFactories[] = {
     {"MainForm",
      []() -> QWidget* {
@@ -29,7 +39,10 @@ const WindowFactory kFactories[] = {
     {"About", createAbout, [] { About = nullptr; }},
     {"ExitFrm2", []() -> QWidget* { return ExitFrm2 = new TExitFrm2; }, [] { ExitFrm2 = nullptr; }},
     {"EmailFrm", createTagWindow<TEmailFrm, EmailFrm>, forgetTagWindow<TEmailFrm, EmailFrm>},
-    {"LanFrm", []() -> QWidget* { return LanFrm = new TLanFrm(*MainForm); },
+    {"LanFrm",
+     []() -> QWidget* {
+         return LanFrm = new TLanFrm(*MainForm, MainForm->files().settings(), runOn(*MainForm));
+     },
      [] { LanFrm = nullptr; }},
     {"Credits", createCredits, [] { Credits = nullptr; }},
     {"FocusFrm", createTagWindow<TFocusFrm, FocusFrm>, forgetTagWindow<TFocusFrm, FocusFrm>},
@@ -45,6 +58,21 @@ const WindowFactory kFactories[] = {
      [] { Options = nullptr; }},
 };
 } // namespace
+
+TSmileFRM* createSmileFRM(TMainForm& mainWindow) {
+    auto* palette = new TSmileFRM(mainWindow.editor(), reportOn(mainWindow));
+    if (auto* item = mainWindow.findChild<QAction*>(QStringLiteral("N60")))
+        item->setIcon(smileyMenuPicture());
+    return palette;
+}
+
+QWidget* createOptions(TMainForm& mainWindow) {
+    auto* window = new TOptions(mainWindow.tray().iconPath(), [&mainWindow](const QString& path) {
+        mainWindow.IcoUseClick(path);
+    });
+    bindLanguageChoice(*window, mainWindow.language(), runOn(mainWindow));
+    return window;
+}
 
 std::span<const WindowFactory> windowFactories() {
     return kFactories;

@@ -16,4 +16,13 @@ struct WindowFactory {
 
 std::span<const WindowFactory> windowFactories();
 
+class TMainForm;
+class TSmileFRM;
+// The smiley palette writing into the post of `mainWindow`, created hidden;
+// its picture goes on the menu item.
+TSmileFRM* createSmileFRM(TMainForm& mainWindow);
+// The options window of `mainWindow`, created hidden, its language choice
+// bound to the interface language.
+QWidget* createOptions(TMainForm& mainWindow);
+
 } // namespace quolan

@@ -18,6 +18,7 @@
 #include "gui/shell/MainFormTray.h"
 #include "gui/spell/MainFormSpelling.h"
 #include "gui/ui/MenuBarKeys.h"
+#include "gui/ui/DesktopLinks.h"
 #include "gui/ui/MenuBuilder.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/ShortcutKeys.h"
@@ -224,7 +225,7 @@ void TMainForm::registerCommands() {
     registerFindCommands(commands_, *findBar_);
     commands_.add(cmd::WordWrap, [this] { N57Click(); });
     commands_.add(cmd::EditorFont, [this] { N31Click(); });
-    commands_.add(cmd::Preview, [this] { openPreview(*this, preview_); });
+    commands_.add(cmd::Preview, [this] { openPreview(previewWindowMade(), *this); });
     commands_.add(cmd::TranslitMenu, [this] { popUpAtCursor(popupMenu("PopupMenu2")); });
     commands_.add(cmd::LinksMenu, [this] { popUpAtCursor(popupMenu("PopupMenu1")); });
     commands_.add(cmd::Exit, [this] { close(); });
@@ -232,6 +233,26 @@ void TMainForm::registerCommands() {
     language_->registerCommands();
     tray_->registerCommands(commands_, files_->settings());
     spelling_->registerCommands(commands_);
+}
+
+TPreviewFrm& TMainForm::previewWindowMade() {
+    if (!preview_) {
+        // A finding clicked in the preview is selected in the post.
+        preview_ = std::make_unique<TPreviewFrm>(
+            editor_,
+            [this](std::size_t start, std::size_t length) {
+                if (start + length > editor_.length())
+                    return; // the post changed since the check
+                editor_.setSelection(start, length);
+                activateWindow();
+                memo_->setFocus(Qt::OtherFocusReason);
+                memo_->ensureCursorVisible();
+            },
+            desktopLinks());
+        connect(language_, &InterfaceLanguage::languageShown, preview_.get(),
+                &TPreviewFrm::relabel);
+    }
+    return *preview_;
 }
 
 QMenu& TMainForm::popupMenu(std::string_view name) const {

@@ -98,6 +98,8 @@ private:
     void popUpAtCursor(QMenu& menu);
     void Timer1Timer();
     void showPostFile();
+    // The preview window, made on its first use.
+    TPreviewFrm& previewWindowMade();
 
     EditorModel editor_;
     std::unique_ptr<MainFormFiles> files_;

@@ -1,9 +1,8 @@
 #include "LanguageChoice.h"
 
-#include "gui/editor/TMainForm.h"
+#include "core/ui/CommandIds.h"
 #include "gui/i18n/InterfaceLanguage.h"
 
-#include <QAction>
 #include <QRadioButton>
 
 namespace quolan {
@@ -11,17 +10,17 @@ namespace quolan {
 namespace {
 struct Choice {
     const char* button;
-    const char* item; // the menu item whose click runs the command
+    cmd::Id command;
     Language language;
 };
 constexpr Choice kChoices[] = {
-    {"RadioButton1", "N36", Language::English},
-    {"RadioButton2", "N35", Language::Russian},
+    {"RadioButton1", cmd::LanguageEnglish, Language::English},
+    {"RadioButton2", cmd::LanguageRussian, Language::Russian},
 };
 } // namespace
 
-void bindLanguageChoice(QWidget& options, TMainForm& mainForm) {
-    InterfaceLanguage* language = &mainForm.language();
+void bindLanguageChoice(QWidget& options, InterfaceLanguage& shownLanguage, RunCommand run) {
+    InterfaceLanguage* language = &shownLanguage;
     QWidget* window = &options;
     const auto reflect = [window, language] {
         const Language shown = language->shown().value_or(Language::Russian);
@@ -31,11 +30,10 @@ void bindLanguageChoice(QWidget& options, TMainForm& mainForm) {
     };
     for (const Choice& choice : kChoices) {
         auto* button = options.findChild<QRadioButton*>(QString::fromLatin1(choice.button));
-        auto* item = mainForm.findChild<QAction*>(QString::fromLatin1(choice.item));
-        if (!button || !item)
+        if (!button)
             continue;
-        QObject::connect(button, &QRadioButton::clicked, &options, [item, reflect] {
-            item->trigger();
+        QObject::connect(button, &QRadioButton::clicked, &options, [&choice, run, reflect] {
+            run(choice.command);
             reflect(); // still the old language when the choice was refused
         });
     }

@@ -2,14 +2,12 @@
 
 #include "core/settings/LanguageSetting.h"
 #include "core/settings/SettingsKeys.h"
-#include "gui/editor/TMainForm.h"
-#include "gui/shell/MainFormFiles.h"
+#include "core/ui/CommandIds.h"
 #include "gui/shell/OuterGeometry.h"
 #include "gui/ui/DialogFont.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SecondaryWindows.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -36,16 +34,15 @@ constexpr Control kButtons[] = {
     {"SpeedButton1", "English/Английский", {252, 30, 117, 38}},
 };
 
-// The item whose click runs a language command.
-constexpr std::string_view commandItem(Language language) {
-    return language == Language::English ? "N36" : "N35";
+constexpr std::string_view languageCommand(Language language) {
+    return language == Language::English ? cmd::LanguageEnglish : cmd::LanguageRussian;
 }
 } // namespace
 
-TLanFrm::TLanFrm(TMainForm& mainForm)
+TLanFrm::TLanFrm(QWidget& mainWindow, IniStore& settings, RunCommand run)
     : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint),
-      main_(mainForm) {
+      main_(mainWindow), settings_(settings), run_(std::move(run)) {
     setObjectName(QStringLiteral("LanFrm"));
     setWindowTitle(ui(kCaption));
     setFont(dialogFont());
@@ -90,11 +87,10 @@ void TLanFrm::SpeedButton3Click() {
 
 void TLanFrm::choose(Language language) {
     // A refused write leaves the chooser open and the main window disabled.
-    if (!main_.files().settings().writeString(setting::Language.section, setting::Language.key,
-                                              settingValue(language)))
+    if (!settings_.writeString(setting::Language.section, setting::Language.key,
+                               settingValue(language)))
         return;
-    if (auto* item = main_.findChild<QAction*>(ui(commandItem(language))))
-        item->trigger();
+    run_(languageCommand(language));
     main_.setEnabled(true);
     finish();
 }

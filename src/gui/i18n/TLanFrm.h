@@ -1,14 +1,14 @@
 #pragma once
 
 #include "core/i18n/LanguageTable.h"
+#include "core/settings/IniStore.h"
+#include "gui/ui/MenuBuilder.h"
 
 #include <QWidget>
 
 class QToolButton;
 
 namespace quolan {
-
-class TMainForm;
 
 // The first-run language chooser `LanFrm`, shown when the stored language is
 // "None". The main window stays disabled until a language is chosen; the
@@ -17,7 +17,9 @@ class TLanFrm final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TLanFrm(TMainForm& mainForm);
+    // `mainWindow` is disabled while the chooser is shown; the choice is
+    // stored in `settings` and applied by running its language command.
+    TLanFrm(QWidget& mainWindow, IniStore& settings, RunCommand run);
 
     // Shows the chooser over the disabled main window; returns at once.
     void ask();
@@ -34,7 +36,9 @@ private:
     void choose(Language language);
     void finish();
 
-    TMainForm& main_;
+    QWidget& main_;
+    IniStore& settings_;
+    RunCommand run_;
     bool finishing_ = false;
 };
 

@@ -3,13 +3,10 @@
 #include "core/preview/PreviewTexts.h"
 #include "core/shell/LinkOpener.h"
 #include "core/tags/SmileyTable.h"
-#include "gui/editor/MemoEdit.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/i18n/InterfaceLanguage.h"
 #include "gui/pictures/SmileyPictures.h"
 #include "gui/preview/PreviewPlacement.h"
 #include "gui/preview/PreviewRenderer.h"
-#include "gui/ui/DesktopLinks.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SecondaryWindows.h"
 
@@ -243,30 +240,14 @@ void TPreviewFrm::findingClicked(QListWidgetItem* item) {
             static_cast<std::size_t>(length.toULongLong()));
 }
 
-void openPreview(TMainForm& mainWindow, std::unique_ptr<TPreviewFrm>& window) {
-    if (!window) {
-        window = std::make_unique<TPreviewFrm>(
-            mainWindow.editor(),
-            [&mainWindow](std::size_t start, std::size_t length) {
-                EditorModel& editor = mainWindow.editor();
-                if (start + length > editor.length())
-                    return; // the post changed since the check
-                editor.setSelection(start, length);
-                mainWindow.activateWindow();
-                mainWindow.memo().setFocus(Qt::OtherFocusReason);
-                mainWindow.memo().ensureCursorVisible();
-            },
-            desktopLinks());
-        QObject::connect(&mainWindow.language(), &InterfaceLanguage::languageShown, window.get(),
-                         &TPreviewFrm::relabel);
-    }
-    const bool wasShown = window->isVisible();
+void openPreview(TPreviewFrm& window, QWidget& mainWindow) {
+    const bool wasShown = window.isVisible();
     if (!wasShown) {
-        placeBesideOwner(*window, mainWindow);
-        showBesideMain(*window, mainWindow); // renders a post that changed meanwhile
+        placeBesideOwner(window, mainWindow);
+        showBesideMain(window, mainWindow); // renders a post that changed meanwhile
     }
-    if (wasShown || window->stale())
-        window->refresh();
+    if (wasShown || window.stale())
+        window.refresh();
 }
 
 } // namespace quolan

@@ -21,7 +21,6 @@ namespace quolan {
 class LinkOpener;
 class PreviewRenderer;
 struct RenderedPost;
-class TMainForm;
 
 // The preview `PreviewFrm`: the post as the forum will show it, the tags it
 // would print as text or nest wrongly, and the post's counts. It stands
@@ -91,8 +90,8 @@ private:
     bool hasResult_ = false;
 };
 
-// The "Вид" menu's preview command (F5): creates the window on first use,
-// shows it beside the main window and renders the post.
-void openPreview(TMainForm& mainWindow, std::unique_ptr<TPreviewFrm>& window);
+// The "Вид" menu's preview command (F5): shows the window beside the main
+// window and renders the post.
+void openPreview(TPreviewFrm& window, QWidget& mainWindow);
 
 } // namespace quolan

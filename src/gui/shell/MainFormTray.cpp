@@ -6,6 +6,8 @@
 #include "core/settings/SettingsKeys.h"
 #include "core/shell/ForumLinks.h"
 #include "core/shell/ShellTexts.h"
+#include "gui/i18n/InterfaceLanguage.h"
+#include "gui/i18n/LanguageApplier.h"
 #include "core/ui/CommandIds.h"
 #include "core/ui/CommandRegistry.h"
 #include "core/ui/MenuTables.h"
@@ -67,13 +69,6 @@ bool isProgramWindow(const QWidget& widget) {
     const std::string name = widget.objectName().toStdString();
     return std::any_of(rows.begin(), rows.end(),
                        [&](const StartupRow& row) { return row.instance == name; });
-}
-
-QWidget* programWindow(const std::string& name) {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->objectName().toStdString() == name && isProgramWindow(*widget))
-            return widget;
-    return nullptr;
 }
 } // namespace
 

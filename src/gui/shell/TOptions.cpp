@@ -1,12 +1,7 @@
 #include "TOptions.h"
 
 #include "core/shell/ShellTexts.h"
-#include "core/ui/CommandIds.h"
-#include "gui/editor/TMainForm.h"
-#include "gui/i18n/LanguageChoice.h"
-#include "gui/shell/MainFormTray.h"
 #include "gui/ui/QtText.h"
-#include "gui/ui/SecondaryWindows.h"
 
 #include <QFileDialog>
 #include <QGroupBox>
@@ -29,10 +24,10 @@ Control* place(QWidget* parent, const char* name, std::string_view text, QRect a
 }
 } // namespace
 
-TOptions::TOptions(TMainForm& mainForm)
+TOptions::TOptions(const QString& iconInUse, std::function<void(const QString& path)> useIcon)
     : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      main_(mainForm) {
+      useIcon_(std::move(useIcon)) {
     setObjectName(QStringLiteral("Options"));
     setWindowTitle(ui("Настройки"));
     setFixedSize(450, 230);
@@ -44,10 +39,8 @@ TOptions::TOptions(TMainForm& mainForm)
 
     auto* paths = place<QGroupBox>(this, "GroupBox2", "Пути", {8, 64, 434, 121});
     place<QLabel>(paths, "Label1", "Путь до иконки в трее", {5, 18, 300, 16});
-    // The picture in use, when one was chosen before.
-    const QString current = main_.tray().iconPath();
     edit1_ = place<QLineEdit>(paths, "Edit1", {}, {5, 38, 425, 21});
-    edit1_->setText(current.isEmpty() ? ui(kDefaultIconPath) : current);
+    edit1_->setText(iconInUse.isEmpty() ? ui(kDefaultIconPath) : iconInUse);
     auto* browse = place<QPushButton>(paths, "Button1", "Обзор", {250, 76, 85, 25});
     auto* use = place<QPushButton>(paths, "Button3", "Использовать", {340, 76, 89, 25});
     auto* close = place<QPushButton>(this, "Button2", "Закрыть", {357, 196, 85, 25});
@@ -68,19 +61,11 @@ void TOptions::Button1Click() {
 }
 
 void TOptions::Button3Click() {
-    main_.IcoUseClick(edit1_->text());
+    useIcon_(edit1_->text());
 }
 
 void TOptions::Button2Click() {
     close();
-}
-
-QWidget* createOptions(TMainForm& mainForm) {
-    auto* window = new TOptions(mainForm);
-    bindLanguageChoice(*window, mainForm);
-    mainForm.commands().add(cmd::Options,
-                            [window, &mainForm] { showBesideMain(*window, mainForm); });
-    return window;
 }
 
 } // namespace quolan

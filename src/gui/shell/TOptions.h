@@ -2,19 +2,21 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QFileDialog;
 class QLineEdit;
 
 namespace quolan {
-
-class TMainForm;
 
 // `Options`: the tray icon's picture, and the language choice kept for later.
 class TOptions final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TOptions(TMainForm& mainForm);
+    // The tray picture in use (empty: the built-in one); "Использовать"
+    // hands the path typed to `useIcon`.
+    TOptions(const QString& iconInUse, std::function<void(const QString& path)> useIcon);
 
     QLineEdit& edit1() const { return *edit1_; }
     QFileDialog& openDialog1() const { return *openDialog1_; }
@@ -24,13 +26,9 @@ public:
     void Button2Click(); // "Закрыть"
 
 private:
-    TMainForm& main_;
+    std::function<void(const QString& path)> useIcon_;
     QLineEdit* edit1_ = nullptr;
     QFileDialog* openDialog1_ = nullptr;
 };
-
-// The start-up row: creates the window hidden and registers the command that
-// shows it beside the main window.
-QWidget* createOptions(TMainForm& mainForm);
 
 } // namespace quolan

@@ -82,8 +82,8 @@ const FieldDialog::Form kSAfrm = {
 };
 } // namespace
 
-FieldDialog::FieldDialog(TMainForm& mainForm, const Form& form)
-    : TagDialog(mainForm, form.tag, form.frame), opening_(form.opening),
+FieldDialog::FieldDialog(const TagWindowPorts& ports, const Form& form)
+    : TagDialog(ports, form.tag, form.frame), opening_(form.opening),
       clearsAfterOk_(form.clearsAfterOk) {
     QVBoxLayout& column = startColumn(form.explanationName, form.explanation);
     if (!form.fieldCaption.empty())
@@ -123,7 +123,7 @@ void FieldDialog::okClick() {
         edit_->clear();
 }
 
-TUrlCreate::TUrlCreate(TMainForm& mainForm) : FieldDialog(mainForm, kUrlCreate) {
+TUrlCreate::TUrlCreate(const TagWindowPorts& ports) : FieldDialog(ports, kUrlCreate) {
     // Reading a browser's address bar needs another program's window
     // structure, which does not exist here; the button is kept, hidden.
     button1_ = new QPushButton(QStringLiteral("GetURL"), this);
@@ -131,9 +131,9 @@ TUrlCreate::TUrlCreate(TMainForm& mainForm) : FieldDialog(mainForm, kUrlCreate) 
     button1_->hide();
 }
 
-TImageFrm::TImageFrm(TMainForm& mainForm) : FieldDialog(mainForm, kImageFrm) {}
-TEmailFrm::TEmailFrm(TMainForm& mainForm) : FieldDialog(mainForm, kEmailFrm) {}
-TFocusFrm::TFocusFrm(TMainForm& mainForm) : FieldDialog(mainForm, kFocusFrm) {}
-TSAfrm::TSAfrm(TMainForm& mainForm) : FieldDialog(mainForm, kSAfrm) {}
+TImageFrm::TImageFrm(const TagWindowPorts& ports) : FieldDialog(ports, kImageFrm) {}
+TEmailFrm::TEmailFrm(const TagWindowPorts& ports) : FieldDialog(ports, kEmailFrm) {}
+TFocusFrm::TFocusFrm(const TagWindowPorts& ports) : FieldDialog(ports, kFocusFrm) {}
+TSAfrm::TSAfrm(const TagWindowPorts& ports) : FieldDialog(ports, kSAfrm) {}
 
 } // namespace quolan

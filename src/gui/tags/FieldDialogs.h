@@ -25,7 +25,7 @@ public:
         bool clearsAfterOk;
     };
 
-    FieldDialog(TMainForm& mainForm, const Form& form);
+    FieldDialog(const TagWindowPorts& ports, const Form& form);
 
     QLineEdit& edit() const { return *edit_; }
     QWidget& parameterField() const override;
@@ -48,7 +48,7 @@ class TUrlCreate final : public FieldDialog {
 
 public:
     static constexpr ParameterTag kTag = ParameterTag::Link;
-    explicit TUrlCreate(TMainForm& mainForm);
+    explicit TUrlCreate(const TagWindowPorts& ports);
     void OkBtnClick() { okClick(); }
 
 private:
@@ -61,7 +61,7 @@ class TImageFrm final : public FieldDialog {
 
 public:
     static constexpr ParameterTag kTag = ParameterTag::Image;
-    explicit TImageFrm(TMainForm& mainForm);
+    explicit TImageFrm(const TagWindowPorts& ports);
     void ImageOkClick() { okClick(); }
 };
 
@@ -71,7 +71,7 @@ class TEmailFrm final : public FieldDialog {
 
 public:
     static constexpr ParameterTag kTag = ParameterTag::Email;
-    explicit TEmailFrm(TMainForm& mainForm);
+    explicit TEmailFrm(const TagWindowPorts& ports);
     void SpeedButton1Click() { okClick(); }
 };
 
@@ -81,7 +81,7 @@ class TFocusFrm final : public FieldDialog {
 
 public:
     static constexpr ParameterTag kTag = ParameterTag::Focus;
-    explicit TFocusFrm(TMainForm& mainForm);
+    explicit TFocusFrm(const TagWindowPorts& ports);
     void FocusOkClick() { okClick(); }
 };
 
@@ -91,7 +91,7 @@ class TSAfrm final : public FieldDialog {
 
 public:
     static constexpr ParameterTag kTag = ParameterTag::SpecialAction;
-    explicit TSAfrm(TMainForm& mainForm);
+    explicit TSAfrm(const TagWindowPorts& ports);
     void SaOkClick() { okClick(); }
 };
 

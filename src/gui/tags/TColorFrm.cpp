@@ -20,8 +20,8 @@ QColor toQColor(const SampleColour& colour) {
 }
 } // namespace
 
-TColorFrm::TColorFrm(TMainForm& mainForm)
-    : TagDialog(mainForm, kTag, {"ColorFrm", "Цвет", {324, 140}, {}}) {
+TColorFrm::TColorFrm(const TagWindowPorts& ports)
+    : TagDialog(ports, kTag, {"ColorFrm", "Цвет", {324, 140}, {}}) {
     QVBoxLayout& column = startColumn("Label1", "Выбирите цвет текста. Выделенный в редакторе "
                                                 "текст будет ограничен тегами [color=][/color]");
 

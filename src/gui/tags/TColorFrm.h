@@ -16,7 +16,7 @@ class TColorFrm final : public TagDialog {
 
 public:
     static constexpr ParameterTag kTag = ParameterTag::Color;
-    explicit TColorFrm(TMainForm& mainForm);
+    explicit TColorFrm(const TagWindowPorts& ports);
 
     QComboBox& comboBox() const { return *comboBox_; }
     QPlainTextEdit& sample() const { return *memo1_; }

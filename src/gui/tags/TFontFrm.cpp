@@ -36,8 +36,8 @@ QStringList fontChoices(const QStringList& families) {
     return names;
 }
 
-TFontFrm::TFontFrm(TMainForm& mainForm)
-    : TagDialog(mainForm, kTag, {"FontFrm", "Шрифт", {229, 108}, {}}) {
+TFontFrm::TFontFrm(const TagWindowPorts& ports)
+    : TagDialog(ports, kTag, {"FontFrm", "Шрифт", {229, 108}, {}}) {
     QVBoxLayout& column = startColumn("Label1", "Выберите название шрифта. Выделенный в "
                                                 "редакторе текст будет ограничен тегами "
                                                 "[font=][/font]");

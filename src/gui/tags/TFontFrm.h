@@ -5,7 +5,6 @@
 
 #include <QStringList>
 
-
 namespace quolan {
 
 // The names the font dialog offers for the installed families: each family
@@ -19,7 +18,7 @@ class TFontFrm final : public TagDialog {
 
 public:
     static constexpr ParameterTag kTag = ParameterTag::Font;
-    explicit TFontFrm(TMainForm& mainForm);
+    explicit TFontFrm(const TagWindowPorts& ports);
 
     QComboBox& comboBox() const { return *comboBox_; }
     QWidget& parameterField() const override;

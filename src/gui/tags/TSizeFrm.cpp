@@ -47,8 +47,8 @@ void TUpDown::step(int by) {
     emit positionChanged(position_);
 }
 
-TSizeFrm::TSizeFrm(TMainForm& mainForm)
-    : TagDialog(mainForm, kTag, {"SizeFrm", "Размер шрифта", {236, 81}, QPoint(411, 375)}) {
+TSizeFrm::TSizeFrm(const TagWindowPorts& ports)
+    : TagDialog(ports, kTag, {"SizeFrm", "Размер шрифта", {236, 81}, QPoint(411, 375)}) {
     QVBoxLayout& column = startColumn("Label1", "Задать масштаб шрифта. Выделенный в редакторе "
                                                 "текст будет ограничен тегами [size=][/size]. ");
 

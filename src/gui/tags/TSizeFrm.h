@@ -38,7 +38,7 @@ class TSizeFrm final : public TagDialog {
 
 public:
     static constexpr ParameterTag kTag = ParameterTag::Size;
-    explicit TSizeFrm(TMainForm& mainForm);
+    explicit TSizeFrm(const TagWindowPorts& ports);
 
     QLineEdit& edit() const { return *edit_; }
     TUpDown& upDown() const { return *upDown_; }

@@ -1,15 +1,11 @@
 #include "TSmileFRM.h"
 
-#include "core/ui/CommandIds.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/pictures/SmileyPictures.h"
 #include "gui/tags/GlyphButton.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SecondaryWindows.h"
 
-#include <QAction>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QScreen>
 #include <QTabWidget>
 
@@ -95,20 +91,6 @@ void TSmileFRM::smileyClick(const Smiley& smiley) {
 
 void TSmileFRM::SpeedButton29Click() {
     hide();
-}
-
-TSmileFRM* createSmileFRM(TMainForm& mainWindow) {
-    auto* palette = new TSmileFRM(mainWindow.editor(), [&mainWindow](std::string_view message) {
-        mainWindow.reportError(message);
-    });
-    QPointer<TSmileFRM> guarded(palette);
-    mainWindow.commands().add(cmd::Smileys, [guarded, &mainWindow] {
-        if (guarded)
-            guarded->showPalette(mainWindow);
-    });
-    if (auto* item = mainWindow.findChild<QAction*>(QStringLiteral("N60")))
-        item->setIcon(smileyMenuPicture());
-    return palette;
 }
 
 } // namespace quolan

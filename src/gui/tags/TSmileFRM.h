@@ -10,8 +10,6 @@ class QTabWidget;
 
 namespace quolan {
 
-class TMainForm;
-
 // The smiley palette `SmileFRM`: 39 buttons on two pages, each writing its
 // code into the post. It lives beside the main window: it never disables it,
 // and it keeps working while a dialog has disabled the main window. It never
@@ -36,8 +34,5 @@ private:
     ReportError report_;
     QTabWidget* pages_ = nullptr;
 };
-
-// Creates the palette hidden and gives the main window its command.
-TSmileFRM* createSmileFRM(TMainForm& mainWindow);
 
 } // namespace quolan

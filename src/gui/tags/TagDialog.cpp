@@ -1,7 +1,6 @@
 #include "TagDialog.h"
 
 #include "core/editor/Messages.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/shell/OuterGeometry.h"
 #include "gui/ui/DialogFont.h"
 #include "gui/ui/QtText.h"
@@ -42,10 +41,10 @@ private:
 
 } // namespace
 
-TagDialog::TagDialog(TMainForm& mainForm, ParameterTag tag, const Frame& frame)
+TagDialog::TagDialog(const TagWindowPorts& ports, ParameterTag tag, const Frame& frame)
     : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      main_(mainForm), tag_(tag), place_(frame.place) {
+      ports_(ports), tag_(tag), place_(frame.place) {
     setObjectName(QString::fromLatin1(frame.objectName));
     setWindowTitle(ui(frame.caption));
     setFont(dialogFont());
@@ -55,7 +54,7 @@ TagDialog::TagDialog(TMainForm& mainForm, ParameterTag tag, const Frame& frame)
 void TagDialog::open() {
     beforeShowing();
     place();
-    showWhileMainDisabled(*this, main_);
+    showWhileMainDisabled(*this, ports_.mainWindow);
     place(); // again, now that the window frame is known
     parameterField().setFocus(Qt::OtherFocusReason);
     afterShowing();
@@ -67,7 +66,7 @@ void TagDialog::place() {
         keepOnScreen(*this);
         return;
     }
-    const QScreen* screen = main_.screen();
+    const QScreen* screen = ports_.mainWindow.screen();
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
@@ -83,10 +82,10 @@ void TagDialog::showEvent(QShowEvent* event) {
 }
 
 bool TagDialog::finish(const QString& parameter) {
-    const TagOutcome outcome = insertParameterTag(main_.editor(), tag_, postText(parameter));
+    const TagOutcome outcome = insertParameterTag(ports_.editor, tag_, postText(parameter));
     close();
     if (outcome == TagOutcome::TooLarge) {
-        main_.reportError(msg::TextExceedsCapacity);
+        ports_.report(msg::TextExceedsCapacity);
         return false;
     }
     return true;

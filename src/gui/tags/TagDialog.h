@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/editor/EditorModel.h"
+#include "core/editor/Messages.h"
 #include "core/tags/ParameterTags.h"
 
 #include <QPoint>
@@ -16,7 +18,13 @@ class QVBoxLayout;
 
 namespace quolan {
 
-class TMainForm;
+// What a tag window needs of the program: the main window it disables while
+// it is shown, the post it writes into and where a failure is reported.
+struct TagWindowPorts {
+    QWidget& mainWindow;
+    EditorModel& editor;
+    ReportError report;
+};
 
 // A window in which the user completes one tag's parameter. It lives from
 // start-up to exit and is only shown and hidden, so its fields keep their
@@ -33,10 +41,9 @@ public:
         std::optional<QPoint> place; // none: centred on the screen
     };
 
-    TagDialog(TMainForm& mainForm, ParameterTag tag, const Frame& frame);
+    TagDialog(const TagWindowPorts& ports, ParameterTag tag, const Frame& frame);
 
     ParameterTag tag() const { return tag_; }
-    TMainForm& mainForm() const { return main_; }
 
     // The opening command: prepares the fields, shows the window and disables
     // the main window. Returns at once.
@@ -71,7 +78,7 @@ protected:
 private:
     void place();
 
-    TMainForm& main_;
+    TagWindowPorts ports_;
     ParameterTag tag_;
     std::optional<QPoint> place_;
 };

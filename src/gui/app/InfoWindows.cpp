@@ -1,7 +1,6 @@
 #include "InfoWindows.h"
 
 #include "core/shell/ForumLinks.h"
-#include "core/ui/CommandIds.h"
 #include "gui/app/Windows.h"
 #include "gui/editor/TMainForm.h"
 #include "gui/info/TAbout.h"
@@ -15,9 +14,6 @@
 
 namespace quolan {
 
-// The commands go through the references, so they do nothing once the
-// window is gone.
-
 QWidget* createAbout() {
     // The same host as the links menu: the settings file's, read anew each time.
     return createAbout(desktopLinks(), [] {
@@ -27,11 +23,6 @@ QWidget* createAbout() {
 
 QWidget* createAbout(const LinkOpener& links, std::function<std::string()> host) {
     About = new TAbout(*MainForm, links, std::move(host));
-    // The main menu's N18 and the tray menu's N39 run the same opener.
-    MainForm->commands().add(cmd::About, [] {
-        if (About)
-            About->open();
-    });
     return About;
 }
 
@@ -44,19 +35,11 @@ QWidget* createCredits() {
 
 QWidget* createHistoryFrm() {
     HistoryFrm = new THistoryFrm(MainForm->findChild<QAction*>(QStringLiteral("N70")));
-    MainForm->commands().add(cmd::History, [] {
-        if (HistoryFrm)
-            HistoryFrm->open();
-    });
     return HistoryFrm;
 }
 
 QWidget* createHelpFrm() {
     HelpFrm = new THelpFrm;
-    MainForm->commands().add(cmd::Help, [] {
-        if (HelpFrm)
-            HelpFrm->open(MainForm);
-    });
     return HelpFrm;
 }
 
