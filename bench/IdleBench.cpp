@@ -16,15 +16,14 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/resource.h>
+#include <QTimer>
 
 #include <cstdio>
 #include <functional>
+#include <sys/resource.h>
 
 using namespace quolan;
 
@@ -39,7 +38,8 @@ struct NoSplash final : StartupProgress {
 // Voluntary and involuntary context switches of every thread of the process.
 long long contextSwitches() {
     long long total = 0;
-    for (const QString& task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    for (const QString& task :
+         QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         QFile status(QStringLiteral("/proc/self/task/%1/status").arg(task));
         if (!status.open(QIODevice::ReadOnly))
             continue;

@@ -114,9 +114,12 @@ TEST(EditorModel, rewriteReportsOnlyTheStretchThatDiffersAndOneUndoTakesItBack) 
         std::size_t position, removed, inserted;
     };
     const Case cases[] = {
-        {"[b]x[/b] y", "<b>x</b> y", 0, 8, 8}, {"aa", "aaa", 2, 0, 1},
-        {"abcabc", "abc", 3, 3, 0},             {"abc", "ac", 1, 1, 0},
-        {"x\r\ny", "x\r\nz", 3, 1, 1},           {"old", "", 0, 3, 0},
+        {"[b]x[/b] y", "<b>x</b> y", 0, 8, 8},
+        {"aa", "aaa", 2, 0, 1},
+        {"abcabc", "abc", 3, 3, 0},
+        {"abc", "ac", 1, 1, 0},
+        {"x\r\ny", "x\r\nz", 3, 1, 1},
+        {"old", "", 0, 3, 0},
     };
     for (const Case& c : cases) {
         EditorModel model = withText(c.before);

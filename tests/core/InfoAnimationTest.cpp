@@ -2,9 +2,8 @@
 #include "core/info/HistorySlide.h"
 #include "core/info/InfoChains.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
+#include <gtest/gtest.h>
 #include <map>
 #include <string>
 #include <vector>
@@ -97,9 +96,14 @@ TEST(AboutChain, everyStageTakesItsTicksAndRestsInPlace) {
     // The last stage stops its own timer, then stages 8 down to 2.
     const std::vector<std::pair<std::size_t, bool>> lastSwitches(run.switches.end() - 8,
                                                                  run.switches.end());
-    EXPECT_EQ(lastSwitches, (std::vector<std::pair<std::size_t, bool>>{
-                                {8, false}, {7, false}, {6, false}, {5, false},
-                                {4, false}, {3, false}, {2, false}, {1, false}}));
+    EXPECT_EQ(lastSwitches, (std::vector<std::pair<std::size_t, bool>>{{8, false},
+                                                                       {7, false},
+                                                                       {6, false},
+                                                                       {5, false},
+                                                                       {4, false},
+                                                                       {3, false},
+                                                                       {2, false},
+                                                                       {1, false}}));
 }
 
 TEST(AboutChain, showsTheFrameLogoAndButtonOnlyWhenTheirStageEnds) {
@@ -162,8 +166,8 @@ TEST(AboutChain, theOpenerRestartsARunningChainFromStageOne) {
     EXPECT_EQ(run.at("BrennowBevel", Property::Width), 17);
     EXPECT_EQ(run.at("BrennowBevel", Property::Visible), 0);
     EXPECT_EQ(run.at("MovBevel1", Property::Left), 432);
-    expectStagesInTurn(run, {{0, 57, "MovBevel1", Property::Left, -24},
-                             {1, 36, "Label1", Property::Left, 8}});
+    expectStagesInTurn(
+        run, {{0, 57, "MovBevel1", Property::Left, -24}, {1, 36, "Label1", Property::Left, 8}});
 }
 
 TEST(AboutChain, completingAtOnceLeavesTheRestPositions) {
@@ -261,8 +265,8 @@ TEST(HistorySlide, turnsAt16OrLessAnd472OrMore) {
 }
 
 TEST(HistorySlide, placingAfterManyTicksMatchesTickingThem) {
-    for (std::uint64_t ticks : {0ull, 1ull, 2ull, 153ull, 154ull, 306ull, 307ull, 1000ull,
-                                123457ull}) {
+    for (std::uint64_t ticks :
+         {0ull, 1ull, 2ull, 153ull, 154ull, 306ull, 307ull, 1000ull, 123457ull}) {
         ButtonSlide walked;
         for (std::uint64_t i = 0; i < ticks; ++i)
             walked = slideTick(walked);

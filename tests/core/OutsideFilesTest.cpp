@@ -2,9 +2,8 @@
 
 #include "support/FakeFiles.h"
 
-#include <gtest/gtest.h>
-
 #include <deque>
+#include <gtest/gtest.h>
 #include <optional>
 #include <string>
 #include <vector>

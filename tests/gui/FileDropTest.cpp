@@ -34,8 +34,7 @@ bool drop(FilesFixture& f, QMimeData& data) {
     QCoreApplication::sendEvent(&target, &enter);
     if (!enter.isAccepted())
         return false;
-    QDropEvent dropped(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
-                       Qt::NoModifier);
+    QDropEvent dropped(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&target, &dropped);
     testing::settle();
     return true;
@@ -95,8 +94,8 @@ TEST(FileDrops, unsavedTextIsReplacedOnlyWhenTheUserSaysSo) {
     f.type("draft");
     QMimeData data;
     data.setUrls({fileUrl(f, "a.txt")});
-    ModalScript script({clickIn("ReplaceQuestion", "CancelButton"),
-                        clickIn("ReplaceQuestion", "OpenButton")});
+    ModalScript script(
+        {clickIn("ReplaceQuestion", "CancelButton"), clickIn("ReplaceQuestion", "OpenButton")});
     ASSERT_TRUE(drop(f, data));
     EXPECT_EQ(f.form->editor().text(), "draft");
     EXPECT_TRUE(f.form->editor().modified());

@@ -69,8 +69,8 @@ TEST_F(TrayShell, oneMenuNotOwnedByAnyWindowServesTheIconAndTheLinksButton) {
         names << action->objectName();
     EXPECT_EQ(names, (QStringList{"N39", "N71", "N43", "N40", "Brennow2", "N41", "N44", "N42"}));
     for (const MenuEntry& entry : popupMenu1())
-        EXPECT_NE(menu().findChild<QObject*>(QString::fromUtf8(entry.name.data(),
-                                                               qsizetype(entry.name.size()))),
+        EXPECT_NE(menu().findChild<QObject*>(
+                      QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size()))),
                   nullptr)
             << entry.name;
     EXPECT_EQ(item("N42").text(), QString::fromUtf8("Выход"));

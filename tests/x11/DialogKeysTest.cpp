@@ -2,9 +2,9 @@
 // through the X server as a player does: whichever way a window closes, the
 // next keys reach the post.
 #include "core/ui/CommandIds.h"
+#include "gui/app/TagWindows.h"
 #include "gui/shell/TCreateNewFrm.h"
 #include "gui/shell/TExitFrm2.h"
-#include "gui/app/TagWindows.h"
 #include "x11/support/ProgramOnDesktop.h"
 
 #include <QAbstractItemView>

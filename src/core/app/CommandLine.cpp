@@ -14,16 +14,26 @@ struct ToolkitOption {
     bool takesValue;
 };
 constexpr std::array kToolkitOptions{
-    ToolkitOption{"platform", true},  ToolkitOption{"platformpluginpath", true},
-    ToolkitOption{"platformtheme", true}, ToolkitOption{"plugin", true},
-    ToolkitOption{"display", true},   ToolkitOption{"geometry", true},
-    ToolkitOption{"qwindowgeometry", true}, ToolkitOption{"qwindowicon", true},
-    ToolkitOption{"qwindowtitle", true}, ToolkitOption{"style", true},
-    ToolkitOption{"stylesheet", true}, ToolkitOption{"session", true},
-    ToolkitOption{"name", true},      ToolkitOption{"title", true},
-    ToolkitOption{"qmljsdebugger", true}, ToolkitOption{"reverse", false},
-    ToolkitOption{"widgetcount", false}, ToolkitOption{"nograb", false},
-    ToolkitOption{"dograb", false},   ToolkitOption{"sync", false},
+    ToolkitOption{"platform", true},
+    ToolkitOption{"platformpluginpath", true},
+    ToolkitOption{"platformtheme", true},
+    ToolkitOption{"plugin", true},
+    ToolkitOption{"display", true},
+    ToolkitOption{"geometry", true},
+    ToolkitOption{"qwindowgeometry", true},
+    ToolkitOption{"qwindowicon", true},
+    ToolkitOption{"qwindowtitle", true},
+    ToolkitOption{"style", true},
+    ToolkitOption{"stylesheet", true},
+    ToolkitOption{"session", true},
+    ToolkitOption{"name", true},
+    ToolkitOption{"title", true},
+    ToolkitOption{"qmljsdebugger", true},
+    ToolkitOption{"reverse", false},
+    ToolkitOption{"widgetcount", false},
+    ToolkitOption{"nograb", false},
+    ToolkitOption{"dograb", false},
+    ToolkitOption{"sync", false},
 };
 
 // The words the terminal shows, in both languages.
@@ -49,8 +59,9 @@ constexpr TerminalText kTryHelpEnd{" --help\n", " --help' for more information.\
 
 // A toolkit option by its name without the leading dashes and any "=value".
 const ToolkitOption* toolkitOption(std::string_view name) {
-    const auto found = std::find_if(kToolkitOptions.begin(), kToolkitOptions.end(),
-                                    [name](const ToolkitOption& option) { return option.name == name; });
+    const auto found =
+        std::find_if(kToolkitOptions.begin(), kToolkitOptions.end(),
+                     [name](const ToolkitOption& option) { return option.name == name; });
     return found == kToolkitOptions.end() ? nullptr : &*found;
 }
 
@@ -135,8 +146,7 @@ std::string versionText() {
     return text;
 }
 
-std::string badOptionText(std::string_view program, std::string_view option,
-                          Language language) {
+std::string badOptionText(std::string_view program, std::string_view option, Language language) {
     std::string text(program);
     text += kUnknownOption.in(language);
     text += option;

@@ -78,7 +78,8 @@ EditorModel::Result EditorModel::rewrite(std::string_view newText) {
             .first -
         old.begin());
     std::size_t tail = 0;
-    while (tail < shorter - head && old[old.size() - 1 - tail] == newText[newText.size() - 1 - tail])
+    while (tail < shorter - head &&
+           old[old.size() - 1 - tail] == newText[newText.size() - 1 - tail])
         ++tail;
     const std::size_t removed = old.size() - head - tail;
     const std::string_view inserted = newText.substr(head, newText.size() - head - tail);

@@ -20,7 +20,8 @@ QPixmap aboutLogo() {
     QPen bracketPen(QColor(0, 160, 0), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p.setPen(bracketPen);
     p.drawPolyline(QPolygonF({QPointF(38, 22), QPointF(22, 22), QPointF(22, 86), QPointF(38, 86)}));
-    p.drawPolyline(QPolygonF({QPointF(242, 22), QPointF(258, 22), QPointF(258, 86), QPointF(242, 86)}));
+    p.drawPolyline(
+        QPolygonF({QPointF(242, 22), QPointF(258, 22), QPointF(258, 86), QPointF(242, 86)}));
 
     QFont title(QStringLiteral("DejaVu Serif"));
     title.setStyleHint(QFont::Serif);

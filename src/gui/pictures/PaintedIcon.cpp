@@ -68,8 +68,7 @@ void drawSheet(QPainter& p, qreal left, QColor paper, QColor fold) {
     p.setBrush(paper);
     p.drawPath(sheet);
     p.setBrush(fold);
-    p.drawPolygon(QPolygonF(
-        {QPointF(left + 13, 3), QPointF(left + 13, 9), QPointF(left + 19, 9)}));
+    p.drawPolygon(QPolygonF({QPointF(left + 13, 3), QPointF(left + 13, 9), QPointF(left + 19, 9)}));
 }
 
 QIcon paintedIcon(PictureDrawing drawing, QSizeF designSize) {

@@ -41,7 +41,8 @@ public:
             const auto& key = *static_cast<QKeyEvent*>(event);
             if (!onlyAlt(key))
                 armed_ = false;
-            else if (event->type() == QEvent::KeyPress && !key.isAutoRepeat() && inBarWindow(watched))
+            else if (event->type() == QEvent::KeyPress && !key.isAutoRepeat() &&
+                     inBarWindow(watched))
                 armed_ = true;
             break;
         }
