@@ -20,7 +20,7 @@ namespace {
 constexpr std::array kPngSizes{16, 24, 32, 48, 64, 128, 256};
 
 QString appsFolder(const QString& root, const QString& size) {
-    const QString folder = root + QStringLiteral("/hicolor/") + size + QStringLiteral("/apps");
+    QString folder = root + QStringLiteral("/hicolor/") + size + QStringLiteral("/apps");
     QDir().mkpath(folder);
     return folder;
 }

@@ -6,7 +6,7 @@
 namespace quolan {
 
 void registerEditCommands(CommandRegistry& commands, EditorModel& editor, ClipboardPort& clipboard,
-                          ReportError report) {
+                          const ReportError& report) {
     // An empty post leaves whatever the clipboard held.
     commands.add(cmd::CopyAll, [&editor, &clipboard, report] {
         if (editor.length() != 0 && !clipboard.writeText(editor.text()))

@@ -10,6 +10,6 @@ class CommandRegistry;
 
 // Copy all, copy selection, paste, select all, undo and the inert key command.
 void registerEditCommands(CommandRegistry& commands, EditorModel& editor, ClipboardPort& clipboard,
-                          ReportError report);
+                          const ReportError& report);
 
 } // namespace quolan

@@ -34,7 +34,8 @@ EditorModel::Result wrapSelection(EditorModel& editor, std::string_view opening,
     return editor.replaceSelection(wrapped);
 }
 
-void registerSimpleTagCommands(CommandRegistry& commands, EditorModel& editor, ReportError report) {
+void registerSimpleTagCommands(CommandRegistry& commands, EditorModel& editor,
+                               const ReportError& report) {
     for (const SimpleTag& tag : kSimpleTags) {
         commands.add(tag.command, [&editor, report, tag] {
             if (wrapSelection(editor, tag.opening, tag.closing) == EditorModel::Result::TooLarge)

@@ -24,6 +24,7 @@ std::span<const SimpleTag> simpleTags();
 EditorModel::Result wrapSelection(EditorModel& editor, std::string_view opening,
                                   std::string_view closing);
 
-void registerSimpleTagCommands(CommandRegistry& commands, EditorModel& editor, ReportError report);
+void registerSimpleTagCommands(CommandRegistry& commands, EditorModel& editor,
+                               const ReportError& report);
 
 } // namespace quolan

@@ -19,7 +19,7 @@ constexpr Choice kChoices[] = {
 };
 } // namespace
 
-void bindLanguageChoice(QWidget& options, InterfaceLanguage& shownLanguage, RunCommand run) {
+void bindLanguageChoice(QWidget& options, InterfaceLanguage& shownLanguage, const RunCommand& run) {
     InterfaceLanguage* language = &shownLanguage;
     QWidget* window = &options;
     const auto reflect = [window, language] {

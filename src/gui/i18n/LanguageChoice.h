@@ -13,6 +13,6 @@ class InterfaceLanguage;
 // (Russian while it is as built) and a click runs that language's command
 // through `run`, just as the menu item does. When the settings file refuses the choice the
 // buttons go back to the language still shown.
-void bindLanguageChoice(QWidget& options, InterfaceLanguage& language, RunCommand run);
+void bindLanguageChoice(QWidget& options, InterfaceLanguage& language, const RunCommand& run);
 
 } // namespace quolan

@@ -15,6 +15,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace quolan {
 
 namespace {
@@ -41,10 +43,10 @@ private:
 
 } // namespace
 
-TagDialog::TagDialog(const TagWindowPorts& ports, ParameterTag tag, const Frame& frame)
+TagDialog::TagDialog(TagWindowPorts ports, ParameterTag tag, const Frame& frame)
     : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      ports_(ports), tag_(tag), place_(frame.place) {
+      ports_(std::move(ports)), tag_(tag), place_(frame.place) {
     setObjectName(QString::fromLatin1(frame.objectName));
     setWindowTitle(ui(frame.caption));
     setFont(dialogFont());

@@ -41,7 +41,7 @@ public:
         std::optional<QPoint> place; // none: centred on the screen
     };
 
-    TagDialog(const TagWindowPorts& ports, ParameterTag tag, const Frame& frame);
+    TagDialog(TagWindowPorts ports, ParameterTag tag, const Frame& frame);
 
     ParameterTag tag() const { return tag_; }
 
