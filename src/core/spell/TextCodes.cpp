@@ -1,5 +1,6 @@
 #include "TextCodes.h"
 
+#include "core/text/FileEncoding.h"
 #include "core/text/Windows1251.h"
 
 #include <algorithm>
@@ -30,19 +31,6 @@ Encoding encodingNamed(std::string_view name) {
     if (upper == "ISO8859-1" || upper == "ISO-8859-1")
         return Encoding::Latin1;
     return Encoding::Unknown;
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 // The characters of UTF-8 text, or nothing when it is not UTF-8 of the

@@ -40,4 +40,7 @@ std::string_view encodingName(FileEncoding encoding);
 std::string_view encodingKey(FileEncoding encoding);
 std::optional<FileEncoding> encodingForKey(std::string_view key);
 
+// Appends the UTF-8 bytes of a character.
+void appendUtf8(std::string& out, char32_t c);
+
 } // namespace quolan
