@@ -24,8 +24,11 @@ std::string words(std::string_view utf8, Region start = Region::Prose) {
     const std::string text = post(utf8);
     std::string out;
     splitWords(text, start, [&](const Word& word) {
-        out += (out.empty() ? "" : " ") + cp1251ToUtf8(text.substr(word.position, word.length)) +
-               (word.script == Script::Russian ? "/ru" : "/en");
+        // Piece by piece: GCC 12 warns falsely about a chain of string sums.
+        if (!out.empty())
+            out += ' ';
+        out += cp1251ToUtf8(text.substr(word.position, word.length));
+        out += word.script == Script::Russian ? "/ru" : "/en";
     });
     return out;
 }
