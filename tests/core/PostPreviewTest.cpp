@@ -1,5 +1,6 @@
 #include "core/preview/PostPreview.h"
 
+#include "core/i18n/InterfaceRows.h"
 #include "core/preview/PreviewFormat.h"
 #include "core/preview/PreviewTags.h"
 #include "core/tags/ParameterTags.h"
@@ -213,8 +214,7 @@ TEST(PostPreview, itsMenuItemReceivesF5AndTakesItsCaptionFromTheTextTable) {
     const auto item = std::find_if(mainMenu().begin(), mainMenu().end(),
                                    [](const MenuEntry& e) { return e.name == "Preview1"; });
     ASSERT_NE(item, mainMenu().end());
-    EXPECT_EQ(item->caption, kPreviewRows[0].russian);
-    EXPECT_EQ(kPreviewRows[0].control, "Preview1");
+    EXPECT_EQ(item->caption, interface_rows::builtCaption("Preview1"));
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "core/document/FileTexts.h"
 #include "core/find/FindTexts.h"
 #include "core/i18n/ExtraLanguageTables.h"
-#include "core/preview/PreviewTexts.h"
 #include "core/recovery/RecoveryTexts.h"
 #include "core/spell/SpellTexts.h"
 
@@ -12,7 +11,6 @@ constexpr LanguageTable kExtraTables[] = {
     {"recovery", kRecoveryRows},
     {"files", file_text::kFileRows},
     {"spelling", spell::kSpellRows},
-    {"preview", preview::kPreviewRows},
     {"find", kFindRows},
 };
 } // namespace

@@ -24,6 +24,8 @@ inline constexpr LanguageRow kMainMenuBar[] = {
     {M, "N31", "Fon&t", "Шри&фт", "&Шрифт"},
     {M, "N32", "Skin", "Скин"},
     {M, "N57", "Carry by words", "Перенос по словам"},
+    {M, "Spelling1", "Check spelling", "Проверять орфографию"},
+    {M, "Preview1", "Post preview", "Предпросмотр поста"},
     {M, "N33", "Default", "по умолчанию"},
     {M, "N34", "Language", "Язык"},
     {M, "N3", "Tags", "Теги", "&Теги"},

@@ -11,7 +11,6 @@ namespace quolan::preview {
 // Every text the preview shows, in both interface languages.
 
 enum class Text : std::size_t {
-    MenuItem,
     WindowCaption,
     FindingsLabel,
     NoFindings,
@@ -33,7 +32,6 @@ enum class Text : std::size_t {
 
 // %1 to %4 stand for the numbers or tags put in when the text is shown.
 inline constexpr BilingualText kPreviewTexts[] = {
-    {"Предпросмотр поста", "Post preview"},
     {"Предпросмотр", "Preview"},
     {"Проверка тегов:", "Tag check:"},
     {"Все теги закрыты и вложены верно.", "Every tag is closed and nested properly."},
@@ -69,12 +67,5 @@ constexpr const BilingualText& textOf(Text id) {
 constexpr std::string_view text(Text id, Language language = Language::Russian) {
     return textOf(id).in(language);
 }
-
-// The preview's menu item, as the language table takes it; the preview window,
-// made on first use, takes its own texts in the shown language whenever it
-// shows them.
-inline constexpr LanguageRow kPreviewRows[] = {
-    {kMainWindowName, "Preview1", textOf(Text::MenuItem).english, textOf(Text::MenuItem).russian},
-};
 
 } // namespace quolan::preview

@@ -12,7 +12,6 @@ inline constexpr std::string_view kIgnoreItem = "SpellIgnore1";
 inline constexpr std::string_view kNoSuggestionItem = "SpellNone1";
 
 inline constexpr LanguageRow kSpellRows[] = {
-    {kMainWindowName, kMenuItem, "Check spelling", "Проверять орфографию"},
     {kMainWindowName, kNoSuggestionItem, "(no suggestions)", "(нет вариантов)"},
     {kMainWindowName, kAddItem, "Add to my dictionary", "Добавить в мой словарь"},
     {kMainWindowName, kIgnoreItem, "Ignore in this post", "Пропускать в этой записи"},

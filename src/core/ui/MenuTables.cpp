@@ -2,8 +2,6 @@
 
 #include "core/find/FindTexts.h"
 #include "core/i18n/InterfaceRows.h"
-#include "core/preview/PreviewTexts.h"
-#include "core/spell/SpellTexts.h"
 #include "core/ui/CommandIds.h"
 
 #include <array>
@@ -50,8 +48,8 @@ constexpr MenuEntry kMainMenu[] = {
     {2, "N35", "Русский", {}, cmd::LanguageRussian},
     {2, "N36", "English", {}, cmd::LanguageEnglish},
     {1, "N57", caption("N57"), {}, cmd::WordWrap, kTicked},
-    {1, spell::kMenuItem, spell::kSpellRows[0].russian, {}, cmd::Spelling, F::Checkable},
-    {1, "Preview1", preview::kPreviewRows[0].russian, "F5", cmd::Preview},
+    {1, "Spelling1", caption("Spelling1"), {}, cmd::Spelling, F::Checkable},
+    {1, "Preview1", caption("Preview1"), "F5", cmd::Preview},
 
     {0, "N3", caption("N3")},
     {1, "Outofcharoocooc1", "Out of char [ooc][/ooc]", "Alt+O", cmd::TagOoc},
