@@ -9,10 +9,10 @@
 #include "gui/info/TCredits.h"
 #include "gui/recovery/MainFormRecovery.h"
 #include "gui/recovery/QtRecoveryStore.h"
-#include "gui/recovery/StateFolder.h"
 #include "gui/recovery/TRecoveryFrm.h"
 #include "gui/shell/MainFormFiles.h"
 #include "gui/shell/MainFormTray.h"
+#include "gui/shell/StateFolder.h"
 #include "gui/support/ModalScript.h"
 #include "x11/support/ProgramOnDesktop.h"
 

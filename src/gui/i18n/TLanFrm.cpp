@@ -3,8 +3,8 @@
 #include "core/settings/LanguageSetting.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/ui/CommandIds.h"
-#include "gui/shell/OuterGeometry.h"
 #include "gui/ui/DialogFont.h"
+#include "gui/ui/OuterGeometry.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SecondaryWindows.h"
 

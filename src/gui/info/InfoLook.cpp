@@ -1,6 +1,6 @@
 #include "InfoLook.h"
 
-#include "gui/shell/OuterGeometry.h"
+#include "gui/ui/OuterGeometry.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "ConfirmationWindow.h"
 
-#include "gui/shell/OuterGeometry.h"
+#include "gui/ui/OuterGeometry.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SecondaryWindows.h"
 

@@ -10,10 +10,10 @@
 #include "gui/shell/FileDrops.h"
 #include "gui/shell/FileFormQuestions.h"
 #include "gui/shell/MainFormTray.h"
-#include "gui/shell/OuterGeometry.h"
 #include "gui/shell/OutsideFileQuestions.h"
 #include "gui/shell/TCreateNewFrm.h"
 #include "gui/shell/TExitFrm2.h"
+#include "gui/ui/OuterGeometry.h"
 #include "gui/ui/QtText.h"
 
 namespace quolan {

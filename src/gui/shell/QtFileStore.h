@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/document/FileStore.h"
-#include "gui/recovery/StateFolder.h"
+#include "gui/shell/StateFolder.h"
 
 #include <QString>
 

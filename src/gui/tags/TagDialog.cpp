@@ -1,8 +1,8 @@
 #include "TagDialog.h"
 
 #include "core/editor/Messages.h"
-#include "gui/shell/OuterGeometry.h"
 #include "gui/ui/DialogFont.h"
+#include "gui/ui/OuterGeometry.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SecondaryWindows.h"
 
