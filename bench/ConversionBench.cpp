@@ -11,8 +11,8 @@
 #include "core/editor/EditorModel.h"
 #include "core/ui/CommandIds.h"
 #include "core/ui/CommandRegistry.h"
+#include "gui/app/WiredMainForm.h"
 #include "gui/editor/MemoEdit.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/ui/QtText.h"
 #include "support/BenchSupport.h"
 
@@ -139,7 +139,7 @@ int main(int argc, char* argv[]) {
 
     header("command in the main window, model and Memo", "setPlainText");
     {
-        TMainForm form;
+        WiredMainForm form;
         form.show();
         MemoEdit& memo = form.memo();
         QPlainTextEdit bare;

@@ -5,8 +5,8 @@
 #include "core/spell/Speller.h"
 #include "core/tags/SimpleTags.h"
 #include "core/ui/CommandIds.h"
+#include "gui/app/WiredMainForm.h"
 #include "gui/editor/MemoEdit.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/recovery/CopyWriter.h"
 #include "gui/recovery/QtRecoveryStore.h"
 #include "gui/spell/SpellHighlighter.h"
@@ -76,7 +76,7 @@ void measure(std::size_t bytes) {
             std::printf("  (!) the model missed keystrokes\n");
     }
     {
-        TMainForm form;
+        WiredMainForm form;
         form.editor().loadText(post);
         form.show();
         QPlainTextEdit bare;
@@ -216,8 +216,8 @@ void measureGrownStretch() {
     constexpr int kPastes = 40;
     const QString piece(4900, QLatin1Char('x'));
     QClipboard& clipboard = *QGuiApplication::clipboard();
-    TMainForm grown;
-    TMainForm whole;
+    WiredMainForm grown;
+    WiredMainForm whole;
     for (int i = 0; i < kPastes; ++i) {
         clipboard.setText(piece);
         grown.runCommand(cmd::Paste);
@@ -248,13 +248,13 @@ void measureTypingWithPreview() {
     double closed = 0;
     double open = 0;
     {
-        TMainForm form;
+        WiredMainForm form;
         form.editor().loadText(post);
         form.show();
         closed = typingMs(form.memo());
     }
     {
-        TMainForm form;
+        WiredMainForm form;
         form.editor().loadText(post);
         form.show();
         form.runCommand(cmd::Preview);
@@ -330,7 +330,7 @@ void measureRecovery() {
     Keys on{};
     Keys off{};
     {
-        TMainForm form(nullptr, {}, folder.filePath(QStringLiteral("state")));
+        WiredMainForm form(nullptr, {}, folder.filePath(QStringLiteral("state")));
         form.editor().loadText(post);
         form.show();
         on = steadyTyping(form);
@@ -338,7 +338,7 @@ void measureRecovery() {
             std::printf("  (!) no copy was written\n");
     }
     {
-        TMainForm form;
+        WiredMainForm form;
         form.editor().loadText(post);
         form.show();
         off = steadyTyping(form);

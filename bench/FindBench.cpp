@@ -3,8 +3,8 @@
 // main window's find bar with the editor showing the result.
 #include "core/editor/EditorModel.h"
 #include "core/find/EditorFind.h"
+#include "gui/app/WiredMainForm.h"
 #include "gui/editor/MemoEdit.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/find/FindBar.h"
 #include "gui/ui/QtText.h"
 #include "support/BenchSupport.h"
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
             std::printf("  (!) nothing found\n");
     }
     {
-        TMainForm form;
+        WiredMainForm form;
         form.editor().loadText(post);
         form.show();
         QApplication::processEvents();
@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
             std::printf("  (!) replaced %zu\n", replaced);
     }
     {
-        TMainForm form;
+        WiredMainForm form;
         form.show();
         setFields(form, displayText(word), displayText(replacement));
         std::string loaded;

@@ -6,11 +6,11 @@
 #include "core/ui/CommandIds.h"
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/Windows.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/info/AnimatedChain.h"
 #include "gui/info/TAbout.h"
 #include "gui/info/TCredits.h"
 #include "gui/info/THistoryFrm.h"
+#include "gui/main/TMainForm.h"
 
 #include <QApplication>
 #include <QDir>

@@ -9,7 +9,7 @@
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/TZast.h"
 #include "gui/app/Windows.h"
-#include "gui/editor/TMainForm.h"
+#include "gui/main/TMainForm.h"
 #include "support/BenchSupport.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "core/ui/ToolbarTable.h"
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/Windows.h"
-#include "gui/editor/TMainForm.h"
+#include "gui/main/TMainForm.h"
 #include "support/SilentProgress.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
+#include "gui/app/WiredMainForm.h"
 #include "gui/editor/MemoEdit.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/ui/QtText.h"
 #include "support/GuiTestSupport.h"
 
@@ -39,7 +39,7 @@ protected:
         testing::settle();
     }
 
-    TMainForm form;
+    WiredMainForm form;
 };
 
 TEST_F(ConversionWindow, controlShiftTwoAndOneConvertTheWholeText) {

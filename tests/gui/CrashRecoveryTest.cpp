@@ -2,7 +2,7 @@
 #include "core/recovery/RecoveryCopy.h"
 #include "core/ui/CommandIds.h"
 #include "gui/editor/MemoEdit.h"
-#include "gui/recovery/MainFormRecovery.h"
+#include "gui/main/MainFormRecovery.h"
 #include "gui/recovery/QtRecoveryStore.h"
 #include "gui/recovery/TRecoveryFrm.h"
 #include "support/FilesFixture.h"
@@ -29,22 +29,16 @@ using testing::ModalScript;
 // A main window that keeps its recovery copies in a folder of the test's
 // own, with the program's confirmation windows; open() is the next start.
 struct RecoveryFixture : testing::TempFolder {
-    RecoveryFixture() {
-        ExitFrm2 = &exitWindow;
-        CreateNewFrm = &createWindow;
-    }
-    ~RecoveryFixture() {
-        form.reset();
-        ExitFrm2 = nullptr;
-        CreateNewFrm = nullptr;
-    }
+    RecoveryFixture() = default;
+    ~RecoveryFixture() { form.reset(); }
     RecoveryFixture(const RecoveryFixture&) = delete;
     RecoveryFixture& operator=(const RecoveryFixture&) = delete;
 
     TMainForm& open() {
         form.reset();
-        form = std::make_unique<TMainForm>(nullptr, dir.filePath(QStringLiteral("quolan.INI")),
-                                           stateFolder());
+        form = std::make_unique<WiredMainForm>(nullptr, dir.filePath(QStringLiteral("quolan.INI")),
+                                               stateFolder());
+        form->useQuestionWindows({{}, &exitWindow, &createWindow});
         form->findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
         form->show();
         return *form;

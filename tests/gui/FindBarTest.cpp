@@ -1,8 +1,8 @@
 #include "gui/find/FindBar.h"
 
 #include "core/ui/CommandIds.h"
+#include "gui/app/WiredMainForm.h"
 #include "gui/editor/MemoEdit.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/ui/QtText.h"
 #include "support/GuiTestSupport.h"
 
@@ -25,7 +25,7 @@ QString text(const char* utf8) {
 }
 
 TEST(FindBar, opensFromTheEditMenuFindsWithF3AndReplacesAllInOneUndo) {
-    TMainForm form;
+    WiredMainForm form;
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     EditorModel& model = form.editor();

@@ -6,6 +6,7 @@
 #include "core/support/FakeLinks.h"
 #include "core/ui/CommandIds.h"
 #include "gui/app/CommandWiring.h"
+#include "gui/app/Windows.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/info/AnimatedChain.h"
 #include "gui/info/InfoPictures.h"
@@ -39,7 +40,7 @@ struct InfoWindows : ::testing::Test {
         windows.emplace_back(createCredits());
         windows.emplace_back(createHistoryFrm());
         windows.emplace_back(createHelpFrm());
-        wireCommands(MainForm->commands());
+        wireProgramWindows(MainForm->commands());
     }
     ~InfoWindows() override {
         while (!windows.empty())

@@ -1,8 +1,8 @@
 #include "core/ui/CommandIds.h"
 #include "core/ui/MenuTables.h"
 #include "core/ui/ToolbarTable.h"
+#include "gui/app/WiredMainForm.h"
 #include "gui/editor/MemoEdit.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/pictures/Pictures.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SecondaryWindows.h"
@@ -33,7 +33,7 @@ using testing::child;
 class MainForm : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<TMainForm>();
+        form = std::make_unique<WiredMainForm>();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         form->memo().setFocus();
@@ -348,7 +348,7 @@ namespace quolan {
 namespace {
 
 TEST(MainFormOpening, theEditorHasTheKeyboardWhenTheWindowOpens) {
-    TMainForm form;
+    WiredMainForm form;
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     EXPECT_EQ(QApplication::focusWidget(), &form.memo());

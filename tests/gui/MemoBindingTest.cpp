@@ -1,8 +1,8 @@
 #include "core/editor/EditorModel.h"
 #include "core/text/PlatformText.h"
 #include "core/ui/CommandIds.h"
+#include "gui/app/WiredMainForm.h"
 #include "gui/editor/MemoEdit.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/ui/QtText.h"
 #include "support/GuiTestSupport.h"
 
@@ -56,7 +56,7 @@ QString documentText(const MemoEdit& memo) {
 class MemoBinding : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<TMainForm>();
+        form = std::make_unique<WiredMainForm>();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         memo().setFocus();

@@ -1,5 +1,5 @@
-#include "gui/editor/TMainForm.h"
-#include "gui/shell/MainFormFiles.h"
+#include "gui/app/WiredMainForm.h"
+#include "gui/main/MainFormFiles.h"
 #include "support/GuiTestSupport.h"
 #include "support/ModalScript.h"
 #include "support/TempFolder.h"
@@ -27,7 +27,7 @@ struct MarkupNames : testing::TempFolder {
         form.findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
     }
     static constexpr const char* kName = "<b>post.txt";
-    TMainForm form{nullptr, dir.filePath(QStringLiteral("quolan.INI"))};
+    WiredMainForm form{nullptr, dir.filePath(QStringLiteral("quolan.INI"))};
 };
 
 // Checks a box's text format and closes it with `button`, or rejects it.

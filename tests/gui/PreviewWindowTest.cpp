@@ -1,7 +1,7 @@
 #include "core/support/FakeLinks.h"
 #include "core/ui/CommandIds.h"
+#include "gui/app/WiredMainForm.h"
 #include "gui/editor/MemoEdit.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/preview/TPreviewFrm.h"
 #include "support/GuiTestSupport.h"
 
@@ -46,7 +46,7 @@ protected:
         return child<QTextBrowser>(preview, "PreviewBrowser").toPlainText();
     }
 
-    TMainForm main;
+    WiredMainForm main;
 };
 
 TEST_F(PreviewWindow, opensFromTheViewMenuWithF5BesideAnEnabledMainWindow) {

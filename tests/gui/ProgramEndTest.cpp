@@ -4,9 +4,9 @@
 #include "core/ui/CommandIds.h"
 #include "gui/app/Program.h"
 #include "gui/app/Windows.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/i18n/TLanFrm.h"
-#include "gui/shell/MainFormTray.h"
+#include "gui/main/MainFormTray.h"
+#include "gui/main/TMainForm.h"
 #include "gui/shell/SettingsPath.h"
 
 #include <QAction>

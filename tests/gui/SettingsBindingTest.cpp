@@ -119,7 +119,7 @@ TEST(SettingsAtClose, aRefusedWriteIsReportedOnceAndTheProgramStillEnds) {
     f.put("plain", "not a folder");
     const std::string path = f.path("plain/quolan.INI");
     f.form.reset();
-    f.form = std::make_unique<TMainForm>(nullptr, QString::fromStdString(path));
+    f.form = std::make_unique<WiredMainForm>(nullptr, QString::fromStdString(path));
     f.form->setErrorSink([&](std::string_view m) { f.messages.emplace_back(m); });
     int closings = 0;
     QObject::connect(f.form.get(), &TMainForm::closing, [&] { ++closings; });

@@ -4,8 +4,8 @@
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/WindowFactories.h"
 #include "gui/app/Windows.h"
+#include "gui/app/WiredMainForm.h"
 #include "gui/editor/MemoEdit.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/tags/GlyphButton.h"
 #include "gui/tags/TSmileFRM.h"
 #include "gui/ui/QtText.h"
@@ -95,7 +95,7 @@ protected:
                   editor().selectionStart());
     }
 
-    std::unique_ptr<TMainForm> main = std::make_unique<TMainForm>();
+    std::unique_ptr<TMainForm> main = std::make_unique<WiredMainForm>();
     std::unique_ptr<TSmileFRM> palette{createSmileFRM(*main)};
     std::vector<std::string> messages;
 };

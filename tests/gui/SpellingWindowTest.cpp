@@ -1,10 +1,10 @@
 #include "core/settings/IniStore.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/spell/TextCodes.h"
+#include "gui/app/WiredMainForm.h"
 #include "gui/editor/MemoEdit.h"
-#include "gui/editor/TMainForm.h"
-#include "gui/shell/MainFormFiles.h"
-#include "gui/spell/MainFormSpelling.h"
+#include "gui/main/MainFormFiles.h"
+#include "gui/main/MainFormSpelling.h"
 #include "support/GuiTestSupport.h"
 #include "support/TempFolder.h"
 
@@ -33,7 +33,8 @@ class SpellingWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         QFile::remove(MainFormSpelling::personalWordsPath());
-        form = std::make_unique<TMainForm>(nullptr, folder.dir.filePath(QStringLiteral("q.INI")));
+        form =
+            std::make_unique<WiredMainForm>(nullptr, folder.dir.filePath(QStringLiteral("q.INI")));
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         QTRY_VERIFY_WITH_TIMEOUT(form->spelling().highlighter() != nullptr, 20000);
@@ -120,7 +121,7 @@ TEST_F(SpellingWindow, underlinesMisspeltWordsAndOffersTheirCorrections) {
     show("swrod малоко");
     const std::vector<std::pair<int, int>> newPost{{0, 5}};
     EXPECT_EQ(underlined(), newPost);
-    TMainForm second(nullptr, folder.dir.filePath(QStringLiteral("second.INI")));
+    WiredMainForm second(nullptr, folder.dir.filePath(QStringLiteral("second.INI")));
     QTRY_VERIFY_WITH_TIMEOUT(second.spelling().highlighter() != nullptr, 20000);
     second.editor().loadText(post("малоко"));
     QTRY_VERIFY(!second.spelling().highlighter()->pending());
@@ -188,7 +189,7 @@ TEST_F(SpellingWindow, aKeyChecksItsParagraphAtOnceAndATagReachesTheParagraphsBe
 TEST(SpellingWithoutDictionaries, disablesTheItemAndNamesThePackages) {
     testing::TempFolder empty;
     const std::filesystem::path folders[] = {empty.dir.path().toStdString()};
-    TMainForm form(nullptr, {}, {}, folders);
+    WiredMainForm form(nullptr, {}, {}, folders);
     auto& item = child<QAction>(form, "Spelling1");
     EXPECT_FALSE(item.isEnabled());
     EXPECT_FALSE(item.isChecked());

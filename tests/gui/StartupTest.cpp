@@ -3,7 +3,7 @@
 #include "gui/app/TZast.h"
 #include "gui/app/WindowFactories.h"
 #include "gui/app/Windows.h"
-#include "gui/editor/TMainForm.h"
+#include "gui/main/TMainForm.h"
 #include "support/GuiTestSupport.h"
 
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "core/ui/CommandIds.h"
 #include "core/ui/MenuTables.h"
 #include "gui/app/WindowFactories.h"
-#include "gui/editor/TMainForm.h"
-#include "gui/shell/MainFormFiles.h"
-#include "gui/shell/MainFormTray.h"
+#include "gui/app/WiredMainForm.h"
+#include "gui/main/MainFormFiles.h"
+#include "gui/main/MainFormTray.h"
 #include "gui/shell/TOptions.h"
 #include "gui/ui/SecondaryWindows.h"
 #include "support/GuiTestSupport.h"
@@ -41,7 +41,7 @@ public slots:
 class TrayShell : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<TMainForm>();
+        form = std::make_unique<WiredMainForm>();
         form->setErrorSink([this](std::string_view m) { errors.emplace_back(m); });
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));

@@ -3,8 +3,8 @@
 // offscreen key events cannot show. Runs under a private Xvfb (xvfb-run)
 // with a window manager.
 #include "core/ui/CommandIds.h"
+#include "gui/app/WiredMainForm.h"
 #include "gui/editor/MemoEdit.h"
-#include "gui/editor/TMainForm.h"
 #include "x11/support/Desktop.h"
 
 #include <QApplication>
@@ -23,7 +23,7 @@ class RealKeys : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(std::system("setxkbmap -layout us"), 0);
-        form = std::make_unique<TMainForm>();
+        form = std::make_unique<WiredMainForm>();
         for (const cmd::Id id : {cmd::DialogSpecialAction, cmd::DialogSize, cmd::DialogColor})
             form->commands().add(id, [this, id] { ++runs[std::string(id)]; });
         form->show();

@@ -3,10 +3,12 @@
 namespace quolan {
 
 class CommandRegistry;
+class TMainForm;
 
-// Binds the commands of the windows around the main window, each to its id,
-// once every window of the start-up exists. The main window binds the
-// commands of its own parts as it is built.
-void wireCommands(CommandRegistry& commands);
+// The wiring list: every command of the program bound to its id, in two
+// steps. The main window's own (its menus, toolbar, keys and tray menu), as
+// it is built; then those opening the other windows, once they all exist.
+void wireMainWindow(TMainForm& mainWindow);
+void wireProgramWindows(CommandRegistry& commands);
 
 } // namespace quolan

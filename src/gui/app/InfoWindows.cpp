@@ -2,12 +2,12 @@
 
 #include "core/shell/ForumLinks.h"
 #include "gui/app/Windows.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/info/TAbout.h"
 #include "gui/info/TCredits.h"
 #include "gui/info/THelpFrm.h"
 #include "gui/info/THistoryFrm.h"
-#include "gui/shell/MainFormFiles.h"
+#include "gui/main/MainFormFiles.h"
+#include "gui/main/TMainForm.h"
 #include "gui/ui/DesktopLinks.h"
 
 #include <QAction>

@@ -3,8 +3,11 @@
 #include "gui/app/CommandWiring.h"
 #include "gui/app/WindowFactories.h"
 #include "gui/app/Windows.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/i18n/QtTranslation.h"
+#include "gui/i18n/TLanFrm.h"
+#include "gui/main/TMainForm.h"
+#include "gui/shell/TCreateNewFrm.h"
+#include "gui/shell/TExitFrm2.h"
 #include "gui/ui/QtText.h"
 
 #include <QWidget>
@@ -29,8 +32,10 @@ void ProgramWindows::create(StartupProgress& progress) {
             return true;
         },
         progress);
-    if (MainForm)
-        wireCommands(MainForm->commands());
+    if (MainForm) {
+        MainForm->useQuestionWindows({LanFrm, ExitFrm2, CreateNewFrm});
+        wireProgramWindows(MainForm->commands());
+    }
 }
 
 ProgramWindows::~ProgramWindows() {

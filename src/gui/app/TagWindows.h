@@ -1,7 +1,7 @@
 #pragma once
 
 #include "gui/app/Windows.h"
-#include "gui/editor/TMainForm.h"
+#include "gui/main/TMainForm.h"
 #include "gui/tags/FieldDialogs.h"
 #include "gui/tags/TColorFrm.h"
 #include "gui/tags/TFontFrm.h"

@@ -3,12 +3,13 @@
 #include "gui/app/InfoWindows.h"
 #include "gui/app/TagWindows.h"
 #include "gui/app/Windows.h"
-#include "gui/editor/TMainForm.h"
+#include "gui/app/WiredMainForm.h"
+#include "gui/i18n/InterfaceLanguage.h"
 #include "gui/i18n/LanguageChoice.h"
 #include "gui/i18n/TLanFrm.h"
+#include "gui/main/MainFormFiles.h"
+#include "gui/main/MainFormTray.h"
 #include "gui/pictures/SmileyPictures.h"
-#include "gui/shell/MainFormFiles.h"
-#include "gui/shell/MainFormTray.h"
 #include "gui/shell/SettingsPath.h"
 #include "gui/shell/StateFolder.h"
 #include "gui/shell/TCreateNewFrm.h"
@@ -28,7 +29,9 @@ RunCommand runOn(TMainForm& mainWindow) {
 const WindowFactory kFactories[] = {
     {"MainForm",
      []() -> QWidget* {
-         return MainForm = new TMainForm(nullptr, programSettingsPath(), programStateFolder());
+         MainForm = new WiredMainForm(nullptr, programSettingsPath(), programStateFolder());
+         followShownLanguage(MainForm->language());
+         return MainForm;
      },
      [] { MainForm = nullptr; }},
     {"UrlCreate", createTagWindow<TUrlCreate, UrlCreate>, forgetTagWindow<TUrlCreate, UrlCreate>},

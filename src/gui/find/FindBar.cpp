@@ -1,8 +1,6 @@
 #include "FindBar.h"
 
 #include "core/find/FindTexts.h"
-#include "core/ui/CommandIds.h"
-#include "core/ui/CommandRegistry.h"
 #include "gui/ui/QtText.h"
 
 #include <QCheckBox>
@@ -255,13 +253,6 @@ void FindBar::showStatus() {
 void FindBar::setLanguage(Language language) {
     language_ = language;
     showStatus();
-}
-
-void registerFindCommands(CommandRegistry& commands, FindBar& bar) {
-    commands.add(cmd::Find, [&bar] { bar.openFind(); });
-    commands.add(cmd::Replace, [&bar] { bar.openReplace(); });
-    commands.add(cmd::FindNext, [&bar] { bar.findNext(); });
-    commands.add(cmd::FindPrevious, [&bar] { bar.findPrevious(); });
 }
 
 } // namespace quolan

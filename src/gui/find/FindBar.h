@@ -15,8 +15,6 @@ class QLineEdit;
 
 namespace quolan {
 
-class CommandRegistry;
-
 // The find bar `FindBar` at the bottom of the main window: the text to find,
 // the replacement, "match case", "whole words", the buttons and a status
 // telling the count of matches and whether the search went round. It works
@@ -78,8 +76,5 @@ private:
     QList<QWidget*> replaceRow_;
     QLabel* statusLabel_ = nullptr;
 };
-
-// "Найти…", "Заменить…", F3 and Shift+F3.
-void registerFindCommands(CommandRegistry& commands, FindBar& bar);
 
 } // namespace quolan

@@ -1,32 +1,33 @@
 #include "InterfaceLanguage.h"
 
 #include "core/settings/LanguageSetting.h"
-#include "core/ui/CommandIds.h"
-#include "gui/app/Windows.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/i18n/LanguageApplier.h"
 #include "gui/i18n/QtTranslation.h"
-#include "gui/shell/MainFormFiles.h"
 #include "gui/ui/QtText.h"
 
+#include <QPointer>
+#include <QWidget>
 #include <QtGlobal>
 
 namespace quolan {
 
-InterfaceLanguage::InterfaceLanguage(TMainForm& form) : QObject(&form), form_(form) {
-    setObjectName(QStringLiteral("InterfaceLanguage"));
+namespace {
+QPointer<InterfaceLanguage>& programLanguage() {
+    static QPointer<InterfaceLanguage> language;
+    return language;
 }
+} // namespace
 
-void InterfaceLanguage::registerCommands() {
-    form_.commands().add(cmd::LanguageEnglish, [this] { run(Language::English); });
-    form_.commands().add(cmd::LanguageRussian, [this] { run(Language::Russian); });
+InterfaceLanguage::InterfaceLanguage(QWidget& mainWindow, IniStore& settings)
+    : QObject(&mainWindow), mainWindow_(mainWindow), settings_(settings) {
+    setObjectName(QStringLiteral("InterfaceLanguage"));
 }
 
 bool InterfaceLanguage::run(Language language) {
     LanguageApplier applier([this](std::string_view window) -> QWidget* {
-        return window == kMainWindowName ? &form_ : programWindow(window);
+        return window == kMainWindowName ? &mainWindow_ : programWindow(window);
     });
-    if (!runLanguageCommand(language, form_.files().settings(), applier))
+    if (!runLanguageCommand(language, settings_, applier))
         return false;
     // A renamed or missing control must not pass unnoticed.
     for (const QString& fault : applier.faults())
@@ -38,7 +39,12 @@ bool InterfaceLanguage::run(Language language) {
 }
 
 std::optional<Language> shownLanguage() {
-    return MainForm ? MainForm->language().shown() : std::nullopt;
+    const InterfaceLanguage* language = programLanguage();
+    return language ? language->shown() : std::nullopt;
+}
+
+void followShownLanguage(InterfaceLanguage& language) {
+    programLanguage() = &language;
 }
 
 } // namespace quolan

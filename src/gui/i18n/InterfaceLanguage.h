@@ -6,11 +6,13 @@
 
 #include <optional>
 
+class QWidget;
+
 namespace quolan {
 
-class TMainForm;
+class IniStore;
 
-// The two language commands of the main window, run by the items "English"
+// The interface language of the main window, run by the items "English"
 // (`N36`) and "Русский" (`N35`): each stores its choice in the settings file
 // and relabels every window in the language table's order. Nothing but the
 // tabled texts changes.
@@ -18,10 +20,7 @@ class InterfaceLanguage final : public QObject {
     Q_OBJECT
 
 public:
-    explicit InterfaceLanguage(TMainForm& form);
-
-    // Registers the two commands with the main window.
-    void registerCommands();
+    InterfaceLanguage(QWidget& mainWindow, IniStore& settings);
 
     // False when the settings file refused the choice: no text changed.
     bool run(Language language);
@@ -33,11 +32,16 @@ signals:
     void languageShown(quolan::Language language);
 
 private:
-    TMainForm& form_;
+    QWidget& mainWindow_;
+    IniStore& settings_;
     std::optional<Language> shown_;
 };
 
-// The language the program's interface shows now (Russian as built).
+// The language the program's interface shows now (Russian as built), which
+// texts made outside the language table (questions, messages) follow.
 std::optional<Language> shownLanguage();
+// Makes `language`, the program's main window's, the one shownLanguage()
+// reports for as long as it lives.
+void followShownLanguage(InterfaceLanguage& language);
 
 } // namespace quolan

@@ -1,6 +1,5 @@
 #include "LanguageApplier.h"
 
-#include "gui/editor/TMainForm.h"
 #include "gui/ui/MenuBuilder.h"
 #include "gui/ui/QtText.h"
 
@@ -11,11 +10,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolButton>
 
 #include <algorithm>
+#include <vector>
 
 namespace quolan {
 
@@ -47,6 +48,26 @@ void dropMenuOpeners(QList<QObject*>& found) {
             openers.push_back(menu->menuAction());
     found.removeIf([&](QObject* object) { return openers.contains(object); });
 }
+struct DetachedMenu {
+    QPointer<QWidget> window;
+    QPointer<QMenu> menu;
+};
+
+std::vector<DetachedMenu>& detachedMenus() {
+    static std::vector<DetachedMenu> menus;
+    return menus;
+}
+
+std::vector<QMenu*> detachedMenusOf(const QWidget& window) {
+    auto& menus = detachedMenus();
+    std::erase_if(menus, [](const DetachedMenu& m) { return !m.window || !m.menu; });
+    std::vector<QMenu*> found;
+    for (const DetachedMenu& m : menus)
+        if (m.window == &window && !window.isAncestorOf(m.menu))
+            found.push_back(m.menu);
+    return found;
+}
+
 // A button that shows a picture only: its hint is its text.
 QToolButton* pictureButton(QObject& object) {
     auto* button = qobject_cast<QToolButton*>(&object);
@@ -64,6 +85,10 @@ void setLabelText(QLabel& label, const QString& text) {
         label.resize(label.sizeHint());
 }
 } // namespace
+
+void countMenuAsPartOf(QWidget& window, QMenu& menu) {
+    detachedMenus().push_back({&window, &menu});
+}
 
 QWidget* programWindow(std::string_view window) {
     const QString name = ui(window);
@@ -95,12 +120,8 @@ QObject* LanguageApplier::find(std::string_view window, std::string_view control
         return top;
     QList<QObject*> found;
     collect(*top, ui(control), found);
-    // The tray's menu belongs to the main window but to no window's children.
-    if (auto* main = qobject_cast<TMainForm*>(top)) {
-        QMenu& trayMenu = main->popupMenu("PopupMenu1");
-        if (!top->isAncestorOf(&trayMenu))
-            collect(trayMenu, ui(control), found);
-    }
+    for (QMenu* menu : detachedMenusOf(*top))
+        collect(*menu, ui(control), found);
     dropMenuOpeners(found);
     if (found.size() != 1) {
         fault(row, QStringLiteral("%1 controls named %2").arg(found.size()).arg(ui(control)));

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string_view>
 
+class QMenu;
 class QObject;
 class QWidget;
 
@@ -15,6 +16,11 @@ namespace quolan {
 
 // Finds the window of a row by its instance name; null when it does not exist.
 using WindowLookup = std::function<QWidget*(std::string_view window)>;
+
+// A menu that belongs to `window` without being its child (the tray icon's,
+// which a dialog disabling the window must leave enabled): its items are
+// found among the window's controls.
+void countMenuAsPartOf(QWidget& window, QMenu& menu);
 
 // The program's top-level window of that name, if exactly one exists.
 QWidget* programWindow(std::string_view window);

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "TempFolder.h"
-#include "gui/app/Windows.h"
-#include "gui/editor/TMainForm.h"
-#include "gui/shell/MainFormFiles.h"
+#include "gui/app/WiredMainForm.h"
+#include "gui/main/MainFormFiles.h"
 #include "gui/shell/TCreateNewFrm.h"
 #include "gui/shell/TExitFrm2.h"
 
@@ -18,28 +17,23 @@
 namespace quolan::testing {
 
 // A main window with its settings file in a folder of its own and the two
-// confirmation windows in their program-wide references; the messages it
+// two confirmation windows handed to it; the messages it
 // would show are collected instead.
 struct FilesFixture : TempFolder {
     explicit FilesFixture(const std::optional<std::string>& settings = std::nullopt) {
         if (settings)
             put("quolan.INI", *settings);
-        ExitFrm2 = &exitWindow;
-        CreateNewFrm = &createWindow;
         open();
     }
-    ~FilesFixture() {
-        form.reset();
-        ExitFrm2 = nullptr;
-        CreateNewFrm = nullptr;
-    }
+    ~FilesFixture() { form.reset(); }
     FilesFixture(const FilesFixture&) = delete;
     FilesFixture& operator=(const FilesFixture&) = delete;
 
     // A new main window on the same settings file, as at the next start.
     void open() {
         form.reset();
-        form = std::make_unique<TMainForm>(nullptr, settingsPath());
+        form = std::make_unique<WiredMainForm>(nullptr, settingsPath());
+        form->useQuestionWindows({{}, &exitWindow, &createWindow});
         form->setErrorSink([this](std::string_view m) { messages.emplace_back(m); });
         // The tests run the first tick themselves.
         form->findChild<QTimer*>(QStringLiteral("Timer1"))->stop();

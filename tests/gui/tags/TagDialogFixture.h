@@ -4,7 +4,7 @@
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/Windows.h"
 #include "gui/editor/MemoEdit.h"
-#include "gui/editor/TMainForm.h"
+#include "gui/main/TMainForm.h"
 #include "gui/support/GuiTestSupport.h"
 #include "gui/support/SilentProgress.h"
 #include "gui/tags/FieldDialogs.h"

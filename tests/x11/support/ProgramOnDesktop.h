@@ -3,7 +3,7 @@
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/Windows.h"
 #include "gui/editor/MemoEdit.h"
-#include "gui/editor/TMainForm.h"
+#include "gui/main/TMainForm.h"
 #include "gui/support/SilentProgress.h"
 #include "x11/support/Desktop.h"
 

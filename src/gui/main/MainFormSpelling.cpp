@@ -4,11 +4,9 @@
 #include "core/settings/SettingsKeys.h"
 #include "core/spell/HunspellChecker.h"
 #include "core/spell/SpellTexts.h"
-#include "core/ui/CommandIds.h"
-#include "core/ui/CommandRegistry.h"
 #include "gui/editor/MemoEdit.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/i18n/InterfaceLanguage.h"
+#include "gui/main/TMainForm.h"
 #include "gui/ui/QtText.h"
 
 #include <QAction>
@@ -103,10 +101,6 @@ MainFormSpelling::~MainFormSpelling() {
 QString MainFormSpelling::personalWordsPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/quolan/words.txt");
-}
-
-void MainFormSpelling::registerCommands(CommandRegistry& commands) {
-    commands.add(cmd::Spelling, [this] { toggled(); });
 }
 
 void MainFormSpelling::loaded(std::shared_ptr<spell::SpellChecker> checker) {

@@ -18,7 +18,6 @@ class QPoint;
 
 namespace quolan {
 
-class CommandRegistry;
 class IniStore;
 class TMainForm;
 
@@ -38,7 +37,8 @@ public:
     MainFormSpelling(const MainFormSpelling&) = delete;
     MainFormSpelling& operator=(const MainFormSpelling&) = delete;
 
-    void registerCommands(CommandRegistry& commands);
+    // The "Вид" menu's check item was clicked.
+    void toggled();
 
     // Null until the dictionaries are loaded, and without any.
     SpellHighlighter* highlighter() const { return highlighter_; }
@@ -56,7 +56,6 @@ private:
     void replaceWord(std::size_t suggestion);
     void addWord();
     void ignoreWord();
-    void toggled();
     void showHint();
 
     TMainForm& form_;

@@ -4,17 +4,13 @@
 #include "core/i18n/LanguageTable.h"
 #include "core/settings/IniStore.h"
 #include "core/settings/SettingsKeys.h"
-#include "core/shell/ForumLinks.h"
 #include "core/shell/ShellTexts.h"
-#include "core/ui/CommandIds.h"
-#include "core/ui/CommandRegistry.h"
 #include "core/ui/MenuTables.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/i18n/InterfaceLanguage.h"
 #include "gui/i18n/LanguageApplier.h"
+#include "gui/main/TMainForm.h"
 #include "gui/pictures/Pictures.h"
 #include "gui/shell/X11TaskbarHint.h"
-#include "gui/ui/DesktopLinks.h"
 #include "gui/ui/MenuBuilder.h"
 #include "gui/ui/QtText.h"
 #include "gui/ui/SecondaryWindows.h"
@@ -78,6 +74,7 @@ MainFormTray::MainFormTray(TMainForm& form)
     menu_->setObjectName(QStringLiteral("PopupMenu1"));
     buildPopupMenu(*menu_, popupMenu1(),
                    [this](std::string_view command) { form_.runCommand(command); });
+    countMenuAsPartOf(form_, *menu_);
 
     icon_ = new QSystemTrayIcon(programIcon(), this);
     icon_->setObjectName(QStringLiteral("RxTrayIcon1"));
@@ -94,12 +91,6 @@ MainFormTray::~MainFormTray() {
     // The icon leaves the notification area before its menu goes.
     delete icon_;
     icon_ = nullptr;
-}
-
-void MainFormTray::registerCommands(CommandRegistry& commands, const IniStore& settings) {
-    commands.add(cmd::Minimize, [this] { N71Click(); });
-    commands.add(cmd::Restore, [this] { N43Click(); });
-    registerLinkCommands(commands, settings, desktopLinks());
 }
 
 void MainFormTray::activated(QSystemTrayIcon::ActivationReason reason) {

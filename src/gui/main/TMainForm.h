@@ -5,6 +5,7 @@
 #include "core/spell/HunspellChecker.h"
 #include "core/ui/CommandRegistry.h"
 #include "core/ui/Shortcuts.h"
+#include "gui/main/QuestionWindows.h"
 #include "gui/shell/QtClipboard.h"
 
 #include <QFont>
@@ -32,9 +33,10 @@ class ShortcutKeys;
 class TPreviewFrm;
 
 // The main window `MainForm`: the post in `Memo`, the toolbar, the menus, the
-// character counter and the window's own commands. Other subsystems register
-// their commands in commands() and are run by the controls that name them.
-class TMainForm final : public QMainWindow {
+// character counter, and its parts (files, tray, language, recovery,
+// spelling). Its controls run commands by id from commands(); the program
+// binds them there (the wiring list), the window binds none itself.
+class TMainForm : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -52,6 +54,7 @@ public:
     TMainForm& operator=(const TMainForm&) = delete;
 
     EditorModel& editor() { return editor_; }
+    ClipboardPort& clipboard() { return clipboard_; }
     CommandRegistry& commands() { return commands_; }
     MemoEdit& memo() const { return *memo_; }
     QMenu& popupMenu(std::string_view name) const;
@@ -75,9 +78,15 @@ public:
     void reportError(std::string_view message);
     void setErrorSink(ReportError sink) { errorSink_ = std::move(sink); }
 
+    // The program's question windows, once they exist.
+    void useQuestionWindows(QuestionWindows windows);
+
     // The window's own commands.
     void N31Click(); // editor font
     void N57Click(); // word wrap follows the item's check mark
+    void openPreview();
+    // A pop-up menu of the window (`PopupMenu1`, `PopupMenu2`) at the mouse.
+    void popUpAtCursor(std::string_view menu);
     void MemoChange();
     // "Использовать" of the options window: the tray icon's picture.
     void IcoUseClick(const QString& path);
@@ -94,8 +103,6 @@ protected:
 private:
     void buildWindow();
     void buildMenus();
-    void registerCommands();
-    void popUpAtCursor(QMenu& menu);
     void Timer1Timer();
     void showPostFile();
     // The preview window, made on its first use.

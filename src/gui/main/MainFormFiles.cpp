@@ -3,13 +3,12 @@
 #include "core/document/MemoryFileStore.h"
 #include "core/settings/FirstTick.h"
 #include "core/settings/WindowSettings.h"
-#include "gui/app/Windows.h"
 #include "gui/editor/MemoEdit.h"
-#include "gui/editor/TMainForm.h"
 #include "gui/i18n/TLanFrm.h"
+#include "gui/main/MainFormTray.h"
+#include "gui/main/TMainForm.h"
 #include "gui/shell/FileDrops.h"
 #include "gui/shell/FileFormQuestions.h"
-#include "gui/shell/MainFormTray.h"
 #include "gui/shell/OutsideFileQuestions.h"
 #include "gui/shell/TCreateNewFrm.h"
 #include "gui/shell/TExitFrm2.h"
@@ -51,10 +50,6 @@ MainFormFiles::MainFormFiles(TMainForm& form, const QString& settingsPath)
 
 MainFormFiles::~MainFormFiles() = default;
 
-void MainFormFiles::registerCommands(CommandRegistry& commands) {
-    registerDocumentCommands(commands, document_);
-}
-
 void MainFormFiles::Timer1Timer() {
     runFirstTick(settings_,
                  {
@@ -66,8 +61,8 @@ void MainFormFiles::Timer1Timer() {
 }
 
 void MainFormFiles::showLanguageChooser() {
-    if (LanFrm)
-        LanFrm->ask();
+    if (questions_.languageChooser)
+        questions_.languageChooser->ask();
 }
 
 void MainFormFiles::hideTaskbarButton() {
@@ -76,10 +71,10 @@ void MainFormFiles::hideTaskbarButton() {
 
 void MainFormFiles::FormCloseQuery() {
     // A second close while the confirmation is open just goes on closing.
-    if (confirmingExit_ || !ExitFrm2 || !document_.needsExitConfirmation())
+    if (confirmingExit_ || !questions_.exitQuestion || !document_.needsExitConfirmation())
         return;
     confirmingExit_ = true;
-    ExitFrm2->ask([this] { return document_.save(); });
+    questions_.exitQuestion->ask([this] { return document_.save(); });
     confirmingExit_ = false;
 }
 
@@ -117,9 +112,9 @@ std::optional<std::string> MainFormFiles::chooseSaveName(const std::string& curr
 }
 
 void MainFormFiles::confirmNewDocument() {
-    if (!CreateNewFrm)
+    if (!questions_.newPostQuestion)
         return;
-    CreateNewFrm->ask(
+    questions_.newPostQuestion->ask(
         form_, [this] { return document_.saveAs(); }, [this] { document_.startNew(); });
 }
 

@@ -1,7 +1,7 @@
 #include "MainFormRecovery.h"
 
-#include "gui/app/Windows.h"
-#include "gui/editor/TMainForm.h"
+#include "gui/main/MainFormFiles.h"
+#include "gui/main/TMainForm.h"
 #include "gui/recovery/QtRecoveryStore.h"
 #include "gui/recovery/TRecoveryFrm.h"
 #include "gui/shell/TExitFrm2.h"
@@ -49,8 +49,8 @@ void MainFormRecovery::closing() {
     if (!keeper_)
         return;
     keeper_->writePendingNow();
-    if (ExitFrm2)
-        connect(ExitFrm2, &TExitFrm2::leaving, this, &MainFormRecovery::postAbandoned,
+    if (TExitFrm2* question = form_.files().questions().exitQuestion)
+        connect(question, &TExitFrm2::leaving, this, &MainFormRecovery::postAbandoned,
                 Qt::UniqueConnection);
 }
 

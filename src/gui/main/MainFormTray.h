@@ -14,7 +14,6 @@ class QWidget;
 
 namespace quolan {
 
-class CommandRegistry;
 class IniStore;
 class TMainForm;
 class X11TaskbarHint;
@@ -35,9 +34,6 @@ public:
     // from opening.
     QMenu& menu() const { return *menu_; }
     QSystemTrayIcon& icon() const { return *icon_; }
-
-    // Minimise, restore and the forum links; `settings` gives the links' site.
-    void registerCommands(CommandRegistry& commands, const IniStore& settings);
 
     void RxTrayIcon1Click(); // back on the screen and in front
     void N71Click();         // every window leaves the screen

@@ -2,6 +2,7 @@
 
 #include "core/document/Document.h"
 #include "core/settings/IniStore.h"
+#include "gui/main/QuestionWindows.h"
 #include "gui/shell/PostFileDialogs.h"
 #include "gui/shell/QtFileStore.h"
 
@@ -13,7 +14,6 @@
 
 namespace quolan {
 
-class CommandRegistry;
 class TMainForm;
 
 // What the main window keeps in files: its settings file (from the window's
@@ -32,7 +32,8 @@ public:
     IniStore& settings() { return settings_; }
     Document& document() { return document_; }
 
-    void registerCommands(CommandRegistry& commands);
+    const QuestionWindows& questions() const { return questions_; }
+    void useQuestionWindows(QuestionWindows windows) { questions_ = std::move(windows); }
 
     // The close of the main window: the confirmation over unsaved text, which
     // cannot keep the program running, then the settings are written.
@@ -65,6 +66,7 @@ private:
     QtFileStore postFiles_;
     PostFileDialogs dialogs_;
     Document document_;
+    QuestionWindows questions_;
     bool confirmingExit_ = false;
     bool closed_ = false;
 };

@@ -1,22 +1,18 @@
 #include "TMainForm.h"
 
-#include "core/convert/ConversionCommands.h"
 #include "core/document/PostFileLabel.h"
-#include "core/shell/EditCommands.h"
-#include "core/tags/SimpleTags.h"
-#include "core/ui/CommandIds.h"
 #include "core/ui/MenuTables.h"
 #include "core/ui/ToolbarTable.h"
 #include "gui/editor/AltKeys.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/find/FindBar.h"
 #include "gui/i18n/InterfaceLanguage.h"
+#include "gui/main/MainFormFiles.h"
+#include "gui/main/MainFormRecovery.h"
+#include "gui/main/MainFormSpelling.h"
+#include "gui/main/MainFormTray.h"
 #include "gui/pictures/Pictures.h"
 #include "gui/preview/TPreviewFrm.h"
-#include "gui/recovery/MainFormRecovery.h"
-#include "gui/shell/MainFormFiles.h"
-#include "gui/shell/MainFormTray.h"
-#include "gui/spell/MainFormSpelling.h"
 #include "gui/ui/DesktopLinks.h"
 #include "gui/ui/MenuBarKeys.h"
 #include "gui/ui/MenuBuilder.h"
@@ -80,11 +76,10 @@ TMainForm::TMainForm(QWidget* parent, const QString& settingsPath, const QString
     tray_ = new MainFormTray(*this);
     buildMenus();
     files_ = std::make_unique<MainFormFiles>(*this, settingsPath);
-    language_ = new InterfaceLanguage(*this);
+    language_ = new InterfaceLanguage(*this, files_->settings());
     connect(language_, &InterfaceLanguage::languageShown, findBar_, &FindBar::setLanguage);
     tray_->loadStoredIcon(files_->settings());
     spelling_ = std::make_unique<MainFormSpelling>(*this, files_->settings(), dictionaryFolders);
-    registerCommands();
     // After files_: the first tick applies the stored language before the
     // recovery copies are offered in it.
     recovery_ = std::make_unique<MainFormRecovery>(*this, files_->document(), recoveryFolder);
@@ -217,22 +212,12 @@ void TMainForm::buildMenus() {
     memo_->setMenuKeyTest([this](const QKeyEvent& event) { return keys_->owns(event); });
 }
 
-void TMainForm::registerCommands() {
-    const ReportError report = [this](std::string_view message) { reportError(message); };
-    registerSimpleTagCommands(commands_, editor_, report);
-    registerEditCommands(commands_, editor_, clipboard_, report);
-    registerConversionCommands(commands_, editor_);
-    registerFindCommands(commands_, *findBar_);
-    commands_.add(cmd::WordWrap, [this] { N57Click(); });
-    commands_.add(cmd::EditorFont, [this] { N31Click(); });
-    commands_.add(cmd::Preview, [this] { openPreview(previewWindowMade(), *this); });
-    commands_.add(cmd::TranslitMenu, [this] { popUpAtCursor(popupMenu("PopupMenu2")); });
-    commands_.add(cmd::LinksMenu, [this] { popUpAtCursor(popupMenu("PopupMenu1")); });
-    commands_.add(cmd::Exit, [this] { close(); });
-    files_->registerCommands(commands_);
-    language_->registerCommands();
-    tray_->registerCommands(commands_, files_->settings());
-    spelling_->registerCommands(commands_);
+void TMainForm::useQuestionWindows(QuestionWindows windows) {
+    files_->useQuestionWindows(std::move(windows));
+}
+
+void TMainForm::openPreview() {
+    quolan::openPreview(previewWindowMade(), *this);
 }
 
 TPreviewFrm& TMainForm::previewWindowMade() {
@@ -314,11 +299,11 @@ void TMainForm::N31Click() {
     memo_->setFont(chosenFont_);
 }
 
-void TMainForm::popUpAtCursor(QMenu& menu) {
+void TMainForm::popUpAtCursor(std::string_view name) {
     const QPoint at = QCursor::pos();
     raise();
     activateWindow();
-    menu.popup(at);
+    popupMenu(name).popup(at);
 }
 
 void TMainForm::Timer1Timer() {
