@@ -2,7 +2,7 @@
 #include "core/recovery/RecoveryCopy.h"
 #include "core/ui/CommandIds.h"
 #include "gui/editor/MemoEdit.h"
-#include "gui/main/MainFormRecovery.h"
+#include "gui/recovery/MainFormRecovery.h"
 #include "gui/recovery/QtRecoveryStore.h"
 #include "gui/recovery/TRecoveryFrm.h"
 #include "support/FilesFixture.h"

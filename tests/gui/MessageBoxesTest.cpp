@@ -1,5 +1,5 @@
 #include "gui/app/WiredMainForm.h"
-#include "gui/main/MainFormFiles.h"
+#include "gui/shell/MainFormFiles.h"
 #include "support/GuiTestSupport.h"
 #include "support/ModalScript.h"
 #include "support/TempFolder.h"

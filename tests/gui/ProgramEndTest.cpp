@@ -5,8 +5,8 @@
 #include "gui/app/Program.h"
 #include "gui/app/Windows.h"
 #include "gui/i18n/TLanFrm.h"
-#include "gui/main/MainFormTray.h"
 #include "gui/main/TMainForm.h"
+#include "gui/shell/MainFormTray.h"
 #include "gui/shell/SettingsPath.h"
 
 #include <QAction>

@@ -3,8 +3,8 @@
 #include "core/spell/TextCodes.h"
 #include "gui/app/WiredMainForm.h"
 #include "gui/editor/MemoEdit.h"
-#include "gui/main/MainFormFiles.h"
-#include "gui/main/MainFormSpelling.h"
+#include "gui/shell/MainFormFiles.h"
+#include "gui/spell/MainFormSpelling.h"
 #include "support/GuiTestSupport.h"
 #include "support/TempFolder.h"
 

@@ -6,8 +6,8 @@
 #include "gui/info/TCredits.h"
 #include "gui/info/THelpFrm.h"
 #include "gui/info/THistoryFrm.h"
-#include "gui/main/MainFormFiles.h"
 #include "gui/main/TMainForm.h"
+#include "gui/shell/MainFormFiles.h"
 #include "gui/ui/DesktopLinks.h"
 
 #include <QAction>

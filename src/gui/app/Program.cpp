@@ -3,8 +3,8 @@
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/TZast.h"
 #include "gui/app/Windows.h"
-#include "gui/main/MainFormFiles.h"
 #include "gui/main/TMainForm.h"
+#include "gui/shell/MainFormFiles.h"
 
 #include <QApplication>
 #include <QTimer>

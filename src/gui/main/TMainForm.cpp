@@ -1,18 +1,20 @@
 #include "TMainForm.h"
 
 #include "core/document/PostFileLabel.h"
+#include "core/spell/SpellTexts.h"
 #include "core/ui/MenuTables.h"
 #include "core/ui/ToolbarTable.h"
 #include "gui/editor/AltKeys.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/find/FindBar.h"
 #include "gui/i18n/InterfaceLanguage.h"
-#include "gui/main/MainFormFiles.h"
-#include "gui/main/MainFormRecovery.h"
-#include "gui/main/MainFormSpelling.h"
-#include "gui/main/MainFormTray.h"
 #include "gui/pictures/Pictures.h"
 #include "gui/preview/TPreviewFrm.h"
+#include "gui/recovery/MainFormRecovery.h"
+#include "gui/shell/MainFormFiles.h"
+#include "gui/shell/MainFormTray.h"
+#include "gui/shell/TExitFrm2.h"
+#include "gui/spell/MainFormSpelling.h"
 #include "gui/ui/DesktopLinks.h"
 #include "gui/ui/MenuBarKeys.h"
 #include "gui/ui/MenuBuilder.h"
@@ -73,16 +75,28 @@ TMainForm::TMainForm(QWidget* parent, const QString& settingsPath, const QString
 
     buildWindow();
     ownWindowsBy(*this);
-    tray_ = new MainFormTray(*this);
+    const RunCommand run = [this](std::string_view command) { runCommand(command); };
+    const ReportError report = [this](std::string_view message) { reportError(message); };
+    tray_ = new MainFormTray(*this, run, report);
     buildMenus();
-    files_ = std::make_unique<MainFormFiles>(*this, settingsPath);
+    files_ = std::make_unique<MainFormFiles>(
+        FilesPorts{*this, editor_, *memo_, report, run, [this] { tray_->hideTaskbarButton(); }},
+        settingsPath);
+    connect(this, &TMainForm::firstTick, files_.get(), &MainFormFiles::Timer1Timer);
     language_ = new InterfaceLanguage(*this, files_->settings());
     connect(language_, &InterfaceLanguage::languageShown, findBar_, &FindBar::setLanguage);
     tray_->loadStoredIcon(files_->settings());
-    spelling_ = std::make_unique<MainFormSpelling>(*this, files_->settings(), dictionaryFolders);
+    auto* spellingItem = findChild<QAction*>(ui(spell::kMenuItem));
+    Q_ASSERT(spellingItem);
+    spelling_ = std::make_unique<MainFormSpelling>(SpellingPorts{editor_, *memo_, *spellingItem,
+                                                                 popupMenu("MemoPopup"), *language_,
+                                                                 files_->settings(), report},
+                                                   dictionaryFolders);
     // After files_: the first tick applies the stored language before the
     // recovery copies are offered in it.
-    recovery_ = std::make_unique<MainFormRecovery>(*this, files_->document(), recoveryFolder);
+    recovery_ =
+        std::make_unique<MainFormRecovery>(*this, editor_, files_->document(), recoveryFolder);
+    connect(this, &TMainForm::firstTick, recovery_.get(), &MainFormRecovery::offerLeftCopies);
     files_->document().fileChanged.connect([this] { showPostFile(); });
     connect(language_, &InterfaceLanguage::languageShown, this, &TMainForm::showPostFile);
     showPostFile();
@@ -213,6 +227,9 @@ void TMainForm::buildMenus() {
 }
 
 void TMainForm::useQuestionWindows(QuestionWindows windows) {
+    if (windows.exitQuestion)
+        connect(windows.exitQuestion, &TExitFrm2::leaving, recovery_.get(),
+                &MainFormRecovery::postAbandoned, Qt::UniqueConnection);
     files_->useQuestionWindows(std::move(windows));
 }
 

@@ -5,8 +5,8 @@
 #include "core/spell/HunspellChecker.h"
 #include "core/ui/CommandRegistry.h"
 #include "core/ui/Shortcuts.h"
-#include "gui/main/QuestionWindows.h"
 #include "gui/shell/QtClipboard.h"
+#include "gui/shell/QuestionWindows.h"
 
 #include <QFont>
 #include <QMainWindow>

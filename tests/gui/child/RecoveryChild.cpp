@@ -7,8 +7,8 @@
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/Windows.h"
 #include "gui/editor/MemoEdit.h"
-#include "gui/main/MainFormFiles.h"
 #include "gui/main/TMainForm.h"
+#include "gui/shell/MainFormFiles.h"
 
 #include <QApplication>
 #include <QTest>

@@ -2,7 +2,7 @@
 
 #include "TempFolder.h"
 #include "gui/app/WiredMainForm.h"
-#include "gui/main/MainFormFiles.h"
+#include "gui/shell/MainFormFiles.h"
 #include "gui/shell/TCreateNewFrm.h"
 #include "gui/shell/TExitFrm2.h"
 

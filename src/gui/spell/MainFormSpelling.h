@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/editor/Messages.h"
 #include "core/spell/Speller.h"
 #include "gui/spell/SpellHighlighter.h"
 
@@ -14,12 +15,26 @@
 #include <thread>
 
 class QAction;
+class QMenu;
 class QPoint;
 
 namespace quolan {
 
+class EditorModel;
 class IniStore;
-class TMainForm;
+class InterfaceLanguage;
+class MemoEdit;
+
+// What spelling works with in the main window.
+struct SpellingPorts {
+    EditorModel& editor;
+    MemoEdit& memo;     // underlined; the word under the context menu
+    QAction& item;      // the "Вид" menu's check item
+    QMenu& contextMenu; // the editor's, headed by the suggestions
+    InterfaceLanguage& language;
+    IniStore& settings; // the check item's state
+    ReportError report; // the player's word list cannot be written
+};
 
 // Spelling as the player types, in the main window: the check item of the
 // "Вид" menu (kept in the settings file), the underlines in `Memo`, and the
@@ -31,8 +46,7 @@ class MainFormSpelling final : public QObject {
     Q_OBJECT
 
 public:
-    MainFormSpelling(TMainForm& form, IniStore& settings,
-                     std::span<const std::filesystem::path> dictionaryFolders);
+    MainFormSpelling(SpellingPorts ports, std::span<const std::filesystem::path> dictionaryFolders);
     ~MainFormSpelling() override;
     MainFormSpelling(const MainFormSpelling&) = delete;
     MainFormSpelling& operator=(const MainFormSpelling&) = delete;
@@ -58,8 +72,7 @@ private:
     void ignoreWord();
     void showHint();
 
-    TMainForm& form_;
-    IniStore& settings_;
+    SpellingPorts ports_;
     QAction* item_ = nullptr;
     std::array<QAction*, spell::Speller::kMostSuggestions> suggestionItems_{};
     QAction* noSuggestion_ = nullptr;

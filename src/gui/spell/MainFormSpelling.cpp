@@ -6,7 +6,6 @@
 #include "core/spell/SpellTexts.h"
 #include "gui/editor/MemoEdit.h"
 #include "gui/i18n/InterfaceLanguage.h"
-#include "gui/main/TMainForm.h"
 #include "gui/ui/QtText.h"
 
 #include <QAction>
@@ -52,22 +51,19 @@ QString rowText(std::string_view element) {
 }
 } // namespace
 
-MainFormSpelling::MainFormSpelling(TMainForm& form, IniStore& settings,
+MainFormSpelling::MainFormSpelling(SpellingPorts ports,
                                    std::span<const std::filesystem::path> dictionaryFolders)
-    : form_(form), settings_(settings) {
-    item_ = form_.findChild<QAction*>(ui(spell::kMenuItem));
-    Q_ASSERT(item_);
+    : ports_(std::move(ports)), item_(&ports_.item) {
     hasRussian_ = dictionaryIn(dictionaryFolders, Script::Russian);
     hasEnglish_ = dictionaryIn(dictionaryFolders, Script::English);
     const bool any = hasRussian_ || hasEnglish_;
     item_->setEnabled(any);
-    item_->setChecked(
-        any && settings_.readInteger(setting::Spelling.section, setting::Spelling.key, 1) != 0);
+    item_->setChecked(any && ports_.settings.readInteger(setting::Spelling.section,
+                                                         setting::Spelling.key, 1) != 0);
     showHint();
-    connect(&form_.language(), &InterfaceLanguage::languageShown, this,
-            &MainFormSpelling::showHint);
+    connect(&ports_.language, &InterfaceLanguage::languageShown, this, &MainFormSpelling::showHint);
     buildContextItems();
-    connect(&form_.memo(), &MemoEdit::contextMenuOpening, this,
+    connect(&ports_.memo, &MemoEdit::contextMenuOpening, this,
             &MainFormSpelling::contextMenuOpening);
     if (!any)
         return;
@@ -95,7 +91,7 @@ MainFormSpelling::~MainFormSpelling() {
         loader_.join();
     delete highlighter_;
     if (changedConnection_)
-        form_.editor().changed.disconnect(*changedConnection_);
+        ports_.editor.changed.disconnect(*changedConnection_);
 }
 
 QString MainFormSpelling::personalWordsPath() {
@@ -107,10 +103,10 @@ void MainFormSpelling::loaded(std::shared_ptr<spell::SpellChecker> checker) {
     speller_ = std::make_unique<spell::Speller>(std::move(checker));
     speller_->setPersonalWords(personalText_);
     personalText_.clear();
-    highlighter_ = new SpellHighlighter(form_.memo(), *speller_);
+    highlighter_ = new SpellHighlighter(ports_.memo, *speller_);
     highlighter_->setEnabled(item_->isChecked());
     // A new post ignores nothing.
-    changedConnection_ = form_.editor().changed.connect([this](const TextChange& change) {
+    changedConnection_ = ports_.editor.changed.connect([this](const TextChange& change) {
         if (change.wholeText && speller_)
             speller_->forgetIgnored();
     });
@@ -118,7 +114,7 @@ void MainFormSpelling::loaded(std::shared_ptr<spell::SpellChecker> checker) {
 }
 
 void MainFormSpelling::showHint() {
-    const std::optional<Language> shown = form_.language().shown();
+    const std::optional<Language> shown = ports_.language.shown();
     QString hint;
     if (!hasRussian_ && !hasEnglish_)
         hint = ui(inLanguage(spell::kNoDictionaryHint, shown));
@@ -133,7 +129,7 @@ void MainFormSpelling::showHint() {
 }
 
 void MainFormSpelling::buildContextItems() {
-    QMenu& menu = form_.popupMenu("MemoPopup");
+    QMenu& menu = ports_.contextMenu;
     QAction* first = menu.actions().value(0);
     for (std::size_t i = 0; i < suggestionItems_.size(); ++i) {
         auto* item = new QAction(&menu);
@@ -163,7 +159,7 @@ void MainFormSpelling::contextMenuOpening(const QPoint& at) {
     word_.reset();
     suggestions_.clear();
     if (highlighter_ && at.x() >= 0)
-        word_ = highlighter_->misspeltAt(form_.memo().cursorForPosition(at).position());
+        word_ = highlighter_->misspeltAt(ports_.memo.cursorForPosition(at).position());
     if (word_)
         suggestions_ = speller_->suggestions(word_->word, word_->script);
     for (std::size_t i = 0; i < suggestionItems_.size(); ++i) {
@@ -179,7 +175,7 @@ void MainFormSpelling::contextMenuOpening(const QPoint& at) {
 void MainFormSpelling::replaceWord(std::size_t suggestion) {
     if (!word_ || suggestion >= suggestions_.size())
         return;
-    EditorModel& editor = form_.editor();
+    EditorModel& editor = ports_.editor;
     const std::size_t at = editor.lineBreaks().toText(static_cast<std::size_t>(word_->position));
     if (editor.range(at, word_->word.size()) != word_->word)
         return; // the text moved under the menu
@@ -197,7 +193,7 @@ void MainFormSpelling::addWord() {
         file.write(line.data(), static_cast<qint64>(line.size())) !=
             static_cast<qint64>(line.size()) ||
         !file.flush())
-        form_.reportError(msg::unableToWrite(postText(path)));
+        ports_.report(msg::unableToWrite(postText(path)));
     // Accepted for this run even when the file refused it.
     speller_->addPersonalWord(word_->word);
     highlighter_->recheckAll();
@@ -212,7 +208,7 @@ void MainFormSpelling::ignoreWord() {
 
 void MainFormSpelling::toggled() {
     const bool on = item_->isChecked();
-    settings_.writeInteger(setting::Spelling.section, setting::Spelling.key, on ? 1 : 0);
+    ports_.settings.writeInteger(setting::Spelling.section, setting::Spelling.key, on ? 1 : 0);
     if (highlighter_)
         highlighter_->setEnabled(on);
 }

@@ -7,11 +7,13 @@
 
 #include <memory>
 
+class QWidget;
+
 namespace quolan {
 
 class Document;
+class EditorModel;
 class QtRecoveryStore;
-class TMainForm;
 class TRecoveryFrm;
 
 // The main window's recovery copy: kept in the background while the post
@@ -24,7 +26,9 @@ class MainFormRecovery final : public QObject, private RecoveryClock, private Re
 public:
     // An empty folder keeps no copies: the window exists for the language
     // commands, but nothing is written or offered.
-    MainFormRecovery(TMainForm& form, Document& document, const QString& folder);
+    // `mainWindow` owns the offer, which waits while a dialog holds it.
+    MainFormRecovery(QWidget& mainWindow, EditorModel& editor, Document& document,
+                     const QString& folder);
     ~MainFormRecovery() override;
     MainFormRecovery(const MainFormRecovery&) = delete;
     MainFormRecovery& operator=(const MainFormRecovery&) = delete;
@@ -38,6 +42,8 @@ public:
     void programEnds();
     // At the first tick, after the language: the copies earlier runs left.
     void offerLeftCopies();
+    // "Выйти" of the exit question: the player gave the unsaved post up.
+    void postAbandoned();
 
     TRecoveryFrm& window() const { return *window_; }
     RecoveryKeeper* keeper() const { return keeper_.get(); }
@@ -47,14 +53,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void postAbandoned();
     void answered(RecoveryAnswer answer);
 
     TimePoint now() const override;
     void ringIn(std::chrono::milliseconds delay) override;
     void cancel() override;
 
-    TMainForm& form_;
+    QWidget& mainWindow_;
     std::unique_ptr<TRecoveryFrm> window_;
     QTimer alarm_;
     std::unique_ptr<QtRecoveryStore> store_;

@@ -1,18 +1,16 @@
 #include "MainFormRecovery.h"
 
-#include "gui/main/MainFormFiles.h"
-#include "gui/main/TMainForm.h"
 #include "gui/recovery/QtRecoveryStore.h"
 #include "gui/recovery/TRecoveryFrm.h"
-#include "gui/shell/TExitFrm2.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 
 namespace quolan {
 
-MainFormRecovery::MainFormRecovery(TMainForm& form, Document& document, const QString& folder)
-    : form_(form), window_(std::make_unique<TRecoveryFrm>()) {
+MainFormRecovery::MainFormRecovery(QWidget& mainWindow, EditorModel& editor, Document& document,
+                                   const QString& folder)
+    : mainWindow_(mainWindow), window_(std::make_unique<TRecoveryFrm>()) {
     setObjectName(QStringLiteral("Recovery"));
     if (folder.isEmpty())
         return;
@@ -23,10 +21,7 @@ MainFormRecovery::MainFormRecovery(TMainForm& form, Document& document, const QS
     store_ = std::make_unique<QtRecoveryStore>(folder);
     RecoveryAlarm& alarm = *this;
     const RecoveryClock& clock = *this;
-    keeper_ = std::make_unique<RecoveryKeeper>(form.editor(), document, *store_, alarm, clock);
-
-    // Connected after the settings' own first tick, so the language is shown first.
-    connect(&form_, &TMainForm::firstTick, this, &MainFormRecovery::offerLeftCopies);
+    keeper_ = std::make_unique<RecoveryKeeper>(editor, document, *store_, alarm, clock);
     // The session manager may end the program without asking anything.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] {
         keeper_->writePendingNow();
@@ -49,9 +44,6 @@ void MainFormRecovery::closing() {
     if (!keeper_)
         return;
     keeper_->writePendingNow();
-    if (TExitFrm2* question = form_.files().questions().exitQuestion)
-        connect(question, &TExitFrm2::leaving, this, &MainFormRecovery::postAbandoned,
-                Qt::UniqueConnection);
 }
 
 void MainFormRecovery::programEnds() {
@@ -61,22 +53,23 @@ void MainFormRecovery::programEnds() {
 }
 
 void MainFormRecovery::postAbandoned() {
-    keeper_->postAbandoned();
+    if (keeper_)
+        keeper_->postAbandoned();
 }
 
 void MainFormRecovery::offerLeftCopies() {
     if (!keeper_)
         return;
     // The language chooser holds the main window: the offer comes after it.
-    if (!form_.isEnabled()) {
+    if (!mainWindow_.isEnabled()) {
         if (!offerWaits_)
-            form_.installEventFilter(this);
+            mainWindow_.installEventFilter(this);
         offerWaits_ = true;
         return;
     }
     const std::optional<RecoveryOffer> offer = keeper_->nextOffer();
     if (offer)
-        window_->ask(form_, *offer, [this](RecoveryAnswer answer) { answered(answer); });
+        window_->ask(mainWindow_, *offer, [this](RecoveryAnswer answer) { answered(answer); });
 }
 
 void MainFormRecovery::answered(RecoveryAnswer answer) {
@@ -87,10 +80,10 @@ void MainFormRecovery::answered(RecoveryAnswer answer) {
 }
 
 bool MainFormRecovery::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &form_ && event->type() == QEvent::EnabledChange && offerWaits_ &&
-        form_.isEnabled()) {
+    if (watched == &mainWindow_ && event->type() == QEvent::EnabledChange && offerWaits_ &&
+        mainWindow_.isEnabled()) {
         offerWaits_ = false;
-        form_.removeEventFilter(this);
+        mainWindow_.removeEventFilter(this);
         QTimer::singleShot(0, this, &MainFormRecovery::offerLeftCopies);
     }
     return QObject::eventFilter(watched, event);

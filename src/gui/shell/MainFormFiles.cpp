@@ -3,10 +3,7 @@
 #include "core/document/MemoryFileStore.h"
 #include "core/settings/FirstTick.h"
 #include "core/settings/WindowSettings.h"
-#include "gui/editor/MemoEdit.h"
 #include "gui/i18n/TLanFrm.h"
-#include "gui/main/MainFormTray.h"
-#include "gui/main/TMainForm.h"
 #include "gui/shell/FileDrops.h"
 #include "gui/shell/FileFormQuestions.h"
 #include "gui/shell/OutsideFileQuestions.h"
@@ -14,6 +11,8 @@
 #include "gui/shell/TExitFrm2.h"
 #include "gui/ui/OuterGeometry.h"
 #include "gui/ui/QtText.h"
+
+#include <QAbstractScrollArea>
 
 namespace quolan {
 
@@ -31,20 +30,19 @@ std::optional<std::string> toPath(const std::optional<QString>& chosen) {
 }
 } // namespace
 
-MainFormFiles::MainFormFiles(TMainForm& form, const QString& settingsPath)
-    : form_(form), settingsFiles_(settingsFilesFor(settingsPath)),
+MainFormFiles::MainFormFiles(FilesPorts ports, const QString& settingsPath)
+    : settingsFiles_(settingsFilesFor(settingsPath)),
       settings_(*settingsFiles_, settingsPath.isEmpty() ? "quolan.INI" : settingsPath.toStdString(),
-                [&form](std::string_view message) { form.reportError(message); }),
-      document_(form.editor(), postFiles_, *this,
-                [&form](std::string_view message) { form.reportError(message); }) {
-    const WindowRect builtIn = outerGeometry(form_);
+                ports.report),
+      document_(ports.editor, postFiles_, *this, ports.report), ports_(std::move(ports)) {
+    const WindowRect builtIn = outerGeometry(ports_.mainWindow);
     const WindowRect stored = readWindowGeometry(settings_, builtIn);
     const std::vector<WindowRect> screens = screenBounds();
     const std::vector<WindowRect> areas = freeScreenAreas();
-    setOuterGeometry(form_, fitOnScreens(placeOnScreens(stored, builtIn, screens), areas, true));
+    setOuterGeometry(ports_.mainWindow,
+                     fitOnScreens(placeOnScreens(stored, builtIn, screens), areas, true));
 
-    connect(&form_, &TMainForm::firstTick, this, &MainFormFiles::Timer1Timer);
-    new FileDrops(*form_.memo().viewport(),
+    new FileDrops(*ports_.editorView.viewport(),
                   [this](const QStringList& paths) { openDroppedFiles(paths); });
 }
 
@@ -53,9 +51,9 @@ MainFormFiles::~MainFormFiles() = default;
 void MainFormFiles::Timer1Timer() {
     runFirstTick(settings_,
                  {
-                     [this] { hideTaskbarButton(); },
+                     ports_.hideTaskbarButton,
                      [this] { showLanguageChooser(); },
-                     [this](cmd::Id command) { form_.runCommand(command); },
+                     ports_.run,
                      [this](const std::string& name) { setEditorFontName(displayText(name)); },
                  });
 }
@@ -63,10 +61,6 @@ void MainFormFiles::Timer1Timer() {
 void MainFormFiles::showLanguageChooser() {
     if (questions_.languageChooser)
         questions_.languageChooser->ask();
-}
-
-void MainFormFiles::hideTaskbarButton() {
-    form_.tray().hideTaskbarButton();
 }
 
 void MainFormFiles::FormCloseQuery() {
@@ -82,25 +76,25 @@ void MainFormFiles::FormClose() {
     if (closed_)
         return;
     closed_ = true;
-    writeClosingSettings(settings_, outerGeometry(form_), postText(editorFontName()));
+    writeClosingSettings(settings_, outerGeometry(ports_.mainWindow), postText(editorFontName()));
 }
 
 void MainFormFiles::openGivenFiles(const QStringList& paths) {
-    quolan::openGivenFiles(document_, postPaths(paths), outsideFileWindows(form_));
+    quolan::openGivenFiles(document_, postPaths(paths), outsideFileWindows(ports_.mainWindow));
 }
 
 void MainFormFiles::openDroppedFiles(const QStringList& paths) {
-    quolan::openDroppedFiles(document_, postPaths(paths), outsideFileWindows(form_));
+    quolan::openDroppedFiles(document_, postPaths(paths), outsideFileWindows(ports_.mainWindow));
 }
 
 QString MainFormFiles::editorFontName() const {
-    return form_.memo().font().family();
+    return ports_.editorView.font().family();
 }
 
 void MainFormFiles::setEditorFontName(const QString& name) {
-    QFont font = form_.memo().font();
+    QFont font = ports_.editorView.font();
     font.setFamily(name);
-    form_.memo().setFont(font);
+    ports_.editorView.setFont(font);
 }
 
 std::optional<std::string> MainFormFiles::chooseOpenName(const std::string& current) {
@@ -115,19 +109,19 @@ void MainFormFiles::confirmNewDocument() {
     if (!questions_.newPostQuestion)
         return;
     questions_.newPostQuestion->ask(
-        form_, [this] { return document_.saveAs(); }, [this] { document_.startNew(); });
+        ports_.mainWindow, [this] { return document_.saveAs(); }, [this] { document_.startNew(); });
 }
 
 ReplaceAnswer MainFormFiles::askBeforeReplacing(const std::string& path) {
-    return quolan::askBeforeReplacing(form_, path);
+    return quolan::askBeforeReplacing(ports_.mainWindow, path);
 }
 
 bool MainFormFiles::askOpenNotText(const std::string& path) {
-    return quolan::askOpenNotText(form_, path);
+    return quolan::askOpenNotText(ports_.mainWindow, path);
 }
 
 EncodingAnswer MainFormFiles::askSaveEncoding(const std::string& path, FileEncoding encoding) {
-    return quolan::askSaveEncoding(form_, path, encoding);
+    return quolan::askSaveEncoding(ports_.mainWindow, path, encoding);
 }
 
 } // namespace quolan

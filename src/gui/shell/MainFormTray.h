@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/editor/Messages.h"
 #include "core/shell/TrayBookkeeping.h"
+#include "gui/ui/MenuBuilder.h"
 
 #include <QObject>
 #include <QPointer>
@@ -15,7 +17,6 @@ class QWidget;
 namespace quolan {
 
 class IniStore;
-class TMainForm;
 class X11TaskbarHint;
 
 // The main window's life in the notification area: the icon `RxTrayIcon1`,
@@ -25,7 +26,9 @@ class MainFormTray final : public QObject {
     Q_OBJECT
 
 public:
-    explicit MainFormTray(TMainForm& form);
+    // The menu's items run their commands through `run`; a picture that
+    // cannot be read is told through `report`.
+    MainFormTray(QWidget& mainWindow, RunCommand run, ReportError report);
     ~MainFormTray() override;
     MainFormTray(const MainFormTray&) = delete;
     MainFormTray& operator=(const MainFormTray&) = delete;
@@ -63,7 +66,8 @@ private:
     void comeBack();
     void reportIconNotLoaded(const QString& path);
 
-    TMainForm& form_;
+    QWidget& mainWindow_;
+    ReportError report_;
     std::unique_ptr<QMenu> menu_;
     QSystemTrayIcon* icon_ = nullptr;
     std::unique_ptr<X11TaskbarHint> hint_;

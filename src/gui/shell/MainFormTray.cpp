@@ -8,7 +8,6 @@
 #include "core/ui/MenuTables.h"
 #include "gui/i18n/InterfaceLanguage.h"
 #include "gui/i18n/LanguageApplier.h"
-#include "gui/main/TMainForm.h"
 #include "gui/pictures/Pictures.h"
 #include "gui/shell/X11TaskbarHint.h"
 #include "gui/ui/MenuBuilder.h"
@@ -67,14 +66,13 @@ bool isProgramWindow(const QWidget& widget) {
 }
 } // namespace
 
-MainFormTray::MainFormTray(TMainForm& form)
-    : QObject(&form), form_(form), menu_(std::make_unique<QMenu>()),
-      clicks_(QApplication::doubleClickInterval()) {
+MainFormTray::MainFormTray(QWidget& mainWindow, RunCommand run, ReportError report)
+    : QObject(&mainWindow), mainWindow_(mainWindow), report_(std::move(report)),
+      menu_(std::make_unique<QMenu>()), clicks_(QApplication::doubleClickInterval()) {
     setObjectName(QStringLiteral("MainFormTray"));
     menu_->setObjectName(QStringLiteral("PopupMenu1"));
-    buildPopupMenu(*menu_, popupMenu1(),
-                   [this](std::string_view command) { form_.runCommand(command); });
-    countMenuAsPartOf(form_, *menu_);
+    buildPopupMenu(*menu_, popupMenu1(), run);
+    countMenuAsPartOf(mainWindow_, *menu_);
 
     icon_ = new QSystemTrayIcon(programIcon(), this);
     icon_->setObjectName(QStringLiteral("RxTrayIcon1"));
@@ -83,8 +81,8 @@ MainFormTray::MainFormTray(TMainForm& form)
     connect(icon_, &QSystemTrayIcon::activated, this, &MainFormTray::activated);
     icon_->show();
 
-    hint_ = std::make_unique<X11TaskbarHint>(form_);
-    form_.installEventFilter(this);
+    hint_ = std::make_unique<X11TaskbarHint>(mainWindow_);
+    mainWindow_.installEventFilter(this);
 }
 
 MainFormTray::~MainFormTray() {
@@ -99,34 +97,34 @@ void MainFormTray::activated(QSystemTrayIcon::ActivationReason reason) {
 }
 
 void MainFormTray::RxTrayIcon1Click() {
-    if (form_.isMinimized())
-        unminimise(form_);
+    if (mainWindow_.isMinimized())
+        unminimise(mainWindow_);
     comeBack();
     // A window back on the screen that holds the disabled main window (the
     // about window, or the credits over it) takes the keyboard instead.
-    QWidget* front = &form_;
-    if (!form_.isEnabled() && front_ && front_->isVisible() && front_->isEnabled())
+    QWidget* front = &mainWindow_;
+    if (!mainWindow_.isEnabled() && front_ && front_->isVisible() && front_->isEnabled())
         front = front_;
     front->raise();
     front->activateWindow();
 }
 
 void MainFormTray::N71Click() {
-    if (form_.isMinimized())
+    if (mainWindow_.isMinimized())
         leaveScreen(); // windows opened from the icon's menu meanwhile
     else
-        form_.showMinimized(); // the state change takes the others along
+        mainWindow_.showMinimized(); // the state change takes the others along
 }
 
 void MainFormTray::N43Click() {
-    if (!form_.isMinimized()) {
+    if (!mainWindow_.isMinimized()) {
         comeBack();
         return;
     }
-    const bool quiet = form_.testAttribute(Qt::WA_ShowWithoutActivating);
-    form_.setAttribute(Qt::WA_ShowWithoutActivating, true);
-    unminimise(form_);
-    form_.setAttribute(Qt::WA_ShowWithoutActivating, quiet);
+    const bool quiet = mainWindow_.testAttribute(Qt::WA_ShowWithoutActivating);
+    mainWindow_.setAttribute(Qt::WA_ShowWithoutActivating, true);
+    unminimise(mainWindow_);
+    mainWindow_.setAttribute(Qt::WA_ShowWithoutActivating, quiet);
     comeBack();
 }
 
@@ -134,7 +132,7 @@ void MainFormTray::leaveScreen() {
     front_ = nullptr;
     std::vector<std::string> visible;
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget != &form_ && widget->isVisible() && isProgramWindow(*widget))
+        if (widget != &mainWindow_ && widget->isVisible() && isProgramWindow(*widget))
             visible.push_back(widget->objectName().toStdString());
     for (const std::string& name : shelf_.putAway(visible))
         if (QWidget* window = programWindow(name))
@@ -152,10 +150,10 @@ void MainFormTray::comeBack() {
 }
 
 bool MainFormTray::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &form_) {
+    if (watched == &mainWindow_) {
         switch (event->type()) {
         case QEvent::WindowStateChange:
-            if (form_.isMinimized())
+            if (mainWindow_.isMinimized())
                 leaveScreen();
             else if (shelf_.away())
                 comeBack();
@@ -181,7 +179,7 @@ void MainFormTray::Timer2Timer() {
         ticksSinceTrayCheck_ = 0;
         trayAvailable_ = QSystemTrayIcon::isSystemTrayAvailable();
     }
-    if (!form_.isVisible())
+    if (!mainWindow_.isVisible())
         return;
     if (hint_->stateMayHaveChanged) {
         hint_->stateMayHaveChanged = false;
@@ -248,7 +246,7 @@ void MainFormTray::IcoUseClick(const QString& path, IniStore& settings) {
 
 void MainFormTray::reportIconNotLoaded(const QString& path) {
     const QString message = ui(inLanguage(shelltext::TrayIconNotLoaded, shownLanguage())).arg(path);
-    form_.reportError(message.toStdString());
+    report_(message.toStdString());
 }
 
 } // namespace quolan
