@@ -52,12 +52,12 @@ using testing::settle;
 // The text a row should show after the command for `language`; none: as built.
 QString expectedText(const LanguageRow& row, std::optional<Language> language) {
     if (!row.isCaptionCopy())
-        return ui(language ? row.text(*language) : row.builtText());
+        return ui(language ? row.text.in(*language) : row.builtText());
     if (!language)
         return ui(row.builtText());
     for (const LanguageRow& twin : languageTables()[0].rows)
         if (twin.control == row.copyOf)
-            return ui(twin.text(*language));
+            return ui(twin.text.in(*language));
     // The twins no command changes keep the captions they are built with.
     const auto* item = MainForm->findChild<QAction*>(ui(row.copyOf));
     return item ? item->text() : QString();
@@ -203,7 +203,7 @@ TEST(LanguageApplier, aRowFindingNoControlOrTwoIsAFaultAndSetsNothing) {
                                 {"Probe", "Owned", "x", "y"}, {"Elsewhere", "Solo", "x", "y"},
                                 {"Probe", "Solo", "x", "y"},  {"Probe", {}, "Caption", "y"}};
     for (const LanguageRow& row : rows)
-        applier.setText(row, row.english);
+        applier.setText(row, row.text.english);
     EXPECT_EQ(applier.faults(),
               QStringList({QStringLiteral("Probe.Twin: 2 controls named Twin"),
                            QStringLiteral("Probe.Missing: 0 controls named Missing"),

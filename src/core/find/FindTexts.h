@@ -26,7 +26,7 @@ inline constexpr LanguageRow kFindRows[] = {
 consteval std::string_view findCaption(std::string_view control) {
     for (const LanguageRow& row : kFindRows)
         if (row.control == control)
-            return row.russian;
+            return row.text.russian;
     throw "no such row";
 }
 

@@ -8,7 +8,7 @@ void applyLanguage(Language language, LanguageTextSink& sink) {
             if (row.isCaptionCopy())
                 sink.copyCaption(row);
             else
-                sink.setText(row, row.text(language));
+                sink.setText(row, row.text.in(language));
         }
 }
 

@@ -11,24 +11,27 @@ namespace quolan {
 // One element of the interface and its texts. The element is a window's
 // caption (empty `control`) or a control of that window, named by object
 // name; main-window elements name the window "MainForm". Texts are UTF-8, "&"
-// marking the mnemonic where a caption has one.
+// marking the mnemonic where a caption has one. Rows are written English
+// first, as the table reads.
 struct LanguageRow {
+    constexpr LanguageRow(std::string_view windowName, std::string_view controlName,
+                          std::string_view english, std::string_view russian,
+                          std::string_view builtWith = {}, std::string_view copiedFrom = {})
+        : window(windowName), control(controlName), text{russian, english}, built(builtWith),
+          copyOf(copiedFrom) {}
+
     std::string_view window;
     std::string_view control;
-    std::string_view english;
-    std::string_view russian;
-    // The text the element is built with, where it differs from `russian`.
-    std::string_view built{};
+    BilingualText text;
+    // The text the element is built with, where it differs from the Russian.
+    std::string_view built;
     // A caption copy: the element takes the caption this main-menu item holds
-    // at that moment; `english` and `russian` are then empty.
-    std::string_view copyOf{};
+    // at that moment; its own texts are then empty.
+    std::string_view copyOf;
 
     constexpr bool isCaptionCopy() const { return !copyOf.empty(); }
     constexpr bool isWindowCaption() const { return control.empty(); }
-    constexpr std::string_view text(Language language) const {
-        return language == Language::English ? english : russian;
-    }
-    constexpr std::string_view builtText() const { return built.empty() ? russian : built; }
+    constexpr std::string_view builtText() const { return built.empty() ? text.russian : built; }
 };
 
 // A run of rows the commands apply together, in row order.

@@ -13,18 +13,18 @@
 namespace quolan {
 
 namespace {
-constexpr const LanguageRow& row(std::size_t index) {
-    return kRecoveryRows[index];
+constexpr std::string_view built(std::size_t row) {
+    return kRecoveryRows[row].builtText();
 }
 
 constexpr ConfirmationLayout::Control kButtons[] = {
-    {"Button1", row(2).russian, {138, 100, 105, 25}},
-    {"Button2", row(3).russian, {248, 100, 105, 25}},
+    {"Button1", built(2), {138, 100, 105, 25}},
+    {"Button2", built(3), {248, 100, 105, 25}},
 };
 
 const ConfirmationLayout kLayout{
-    "RecoveryFrm",   row(0).russian,    {361, 133},
-    {8, 12, 48, 48}, drawRecoveredPost, {"Label1", row(1).russian, {64, 8, 289, 44}},
+    "RecoveryFrm",   built(0),          {361, 133},
+    {8, 12, 48, 48}, drawRecoveredPost, {"Label1", built(1), {64, 8, 289, 44}},
     kButtons,
 };
 

@@ -46,7 +46,7 @@ bool dictionaryIn(std::span<const std::filesystem::path> folders, Script script)
 QString rowText(std::string_view element) {
     for (const LanguageRow& row : spell::kSpellRows)
         if (row.control == element)
-            return ui(row.russian);
+            return ui(row.text.russian);
     return {};
 }
 } // namespace
