@@ -3,8 +3,9 @@
 # ("./quolan.sh start") or runs every test ("./quolan.sh test"); "./quolan.sh
 # package" makes and checks the Debian package in build-release/; "./quolan.sh
 # check" runs every test under AddressSanitizer and UBSan and each fuzz target
-# briefly, in build-check/; "./quolan.sh lint" checks the formatting of every
-# source and runs clang-tidy over src/ (after a check build).
+# briefly, in build-check/; "./quolan.sh lint" checks the layers of the
+# sources, the formatting of every source and runs clang-tidy over src/
+# (after a check build).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -79,6 +80,7 @@ check() {
 # Every source as .clang-format lays it out, and src/ through the checks of
 # .clang-tidy, with the compile commands of the check build.
 lint() {
+  tools/check-layers.sh
   git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
   echo "Formatting: every source as .clang-format lays it out"
   [ -f build-check/compile_commands.json ] || { cmake --preset check && cmake --build build-check -j"$(nproc)"; }

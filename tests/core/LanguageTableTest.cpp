@@ -56,7 +56,8 @@ TEST(LanguageTable, noElementTwiceWithinATableAndEveryRowHasItsTexts) {
         for (const LanguageRow& row : table.rows) {
             EXPECT_TRUE(seen.insert(elementName(row)).second) << elementName(row);
             if (row.isCaptionCopy()) {
-                EXPECT_TRUE(row.text.english.empty() && row.text.russian.empty()) << elementName(row);
+                EXPECT_TRUE(row.text.english.empty() && row.text.russian.empty())
+                    << elementName(row);
             } else {
                 EXPECT_FALSE(row.text.english.empty()) << elementName(row);
                 EXPECT_FALSE(row.text.russian.empty()) << elementName(row);

@@ -10,7 +10,7 @@ namespace quolan {
 
 // Commands by name. Every control that runs a command (toolbar button, menu
 // item, context-menu item, shortcut key) names it; the command itself is
-// registered once, by the subsystem that owns it. A control whose command is
+// registered once, by the program's wiring list. A control whose command is
 // not registered does nothing.
 class CommandRegistry {
 public:

@@ -66,7 +66,7 @@ bool isProgramWindow(const QWidget& widget) {
 }
 } // namespace
 
-MainFormTray::MainFormTray(QWidget& mainWindow, RunCommand run, ReportError report)
+MainFormTray::MainFormTray(QWidget& mainWindow, const RunCommand& run, ReportError report)
     : QObject(&mainWindow), mainWindow_(mainWindow), report_(std::move(report)),
       menu_(std::make_unique<QMenu>()), clicks_(QApplication::doubleClickInterval()) {
     setObjectName(QStringLiteral("MainFormTray"));

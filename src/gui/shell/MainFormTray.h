@@ -28,7 +28,7 @@ class MainFormTray final : public QObject {
 public:
     // The menu's items run their commands through `run`; a picture that
     // cannot be read is told through `report`.
-    MainFormTray(QWidget& mainWindow, RunCommand run, ReportError report);
+    MainFormTray(QWidget& mainWindow, const RunCommand& run, ReportError report);
     ~MainFormTray() override;
     MainFormTray(const MainFormTray&) = delete;
     MainFormTray& operator=(const MainFormTray&) = delete;
