@@ -43,6 +43,10 @@ std::optional<Language> shownLanguage() {
     return language ? language->shown() : std::nullopt;
 }
 
+QString shownText(const BilingualText& text) {
+    return ui(inLanguage(text, shownLanguage()));
+}
+
 void followShownLanguage(InterfaceLanguage& language) {
     programLanguage() = &language;
 }

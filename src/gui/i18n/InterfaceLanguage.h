@@ -3,6 +3,7 @@
 #include "core/i18n/LanguageTable.h"
 
 #include <QObject>
+#include <QString>
 
 #include <optional>
 
@@ -40,6 +41,8 @@ private:
 // The language the program's interface shows now (Russian as built), which
 // texts made outside the language table (questions, messages) follow.
 std::optional<Language> shownLanguage();
+// `text` in that language, for a window.
+QString shownText(const BilingualText& text);
 // Makes `language`, the program's main window's, the one shownLanguage()
 // reports for as long as it lives.
 void followShownLanguage(InterfaceLanguage& language);

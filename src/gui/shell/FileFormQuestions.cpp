@@ -12,10 +12,6 @@ namespace quolan {
 namespace {
 constexpr std::string_view kTitle = "Quolan";
 
-QString text(const BilingualText& pair) {
-    return ui(inLanguage(pair, shownLanguage()));
-}
-
 // A question with two answers, the first being the default and Escape's.
 // True when the second was chosen.
 bool secondChosen(QWidget& parent, const char* name, const QString& question,
@@ -23,8 +19,8 @@ bool secondChosen(QWidget& parent, const char* name, const QString& question,
     QMessageBox box(QMessageBox::Question, ui(kTitle), question, QMessageBox::NoButton, &parent);
     box.setObjectName(QString::fromLatin1(name));
     box.setTextFormat(Qt::PlainText); // a file name is no markup
-    QPushButton* byDefault = box.addButton(text(first), QMessageBox::RejectRole);
-    QPushButton* other = box.addButton(text(second), QMessageBox::AcceptRole);
+    QPushButton* byDefault = box.addButton(shownText(first), QMessageBox::RejectRole);
+    QPushButton* other = box.addButton(shownText(second), QMessageBox::AcceptRole);
     byDefault->setObjectName(QStringLiteral("Button1"));
     other->setObjectName(QStringLiteral("Button2"));
     box.setDefaultButton(byDefault);
@@ -36,13 +32,14 @@ bool secondChosen(QWidget& parent, const char* name, const QString& question,
 
 bool askOpenNotText(QWidget& parent, const std::string& path) {
     return secondChosen(parent, "NotTextQuestion",
-                        text(file_text::NotTextQuestion) + QString::fromStdString(path),
+                        shownText(file_text::NotTextQuestion) + QString::fromStdString(path),
                         file_text::DoNotOpenButton, file_text::OpenAnywayButton);
 }
 
 EncodingAnswer askSaveEncoding(QWidget& parent, const std::string& path, FileEncoding encoding) {
-    const QString question = text(file_text::EncodingQuestionBefore) + ui(encodingName(encoding)) +
-                             text(file_text::EncodingQuestionAfter) + QString::fromStdString(path);
+    const QString question =
+        shownText(file_text::EncodingQuestionBefore) + ui(encodingName(encoding)) +
+        shownText(file_text::EncodingQuestionAfter) + QString::fromStdString(path);
     return secondChosen(parent, "EncodingQuestion", question, file_text::KeepEncodingButton,
                         file_text::CodePageButton)
                ? EncodingAnswer::Windows1251

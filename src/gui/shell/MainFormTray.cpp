@@ -245,7 +245,7 @@ void MainFormTray::IcoUseClick(const QString& path, IniStore& settings) {
 }
 
 void MainFormTray::reportIconNotLoaded(const QString& path) {
-    const QString message = ui(inLanguage(shelltext::TrayIconNotLoaded, shownLanguage())).arg(path);
+    const QString message = shownText(shelltext::TrayIconNotLoaded).arg(path);
     report_(message.toStdString());
 }
 

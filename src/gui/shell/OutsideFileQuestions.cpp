@@ -13,13 +13,9 @@ namespace quolan {
 namespace {
 constexpr std::string_view kTitle = "Quolan";
 
-QString text(const BilingualText& pair) {
-    return ui(inLanguage(pair, shownLanguage()));
-}
-
 void tellOnlyFirstOpened(QWidget& parent, const std::string& path) {
     QMessageBox box(QMessageBox::Information, ui(kTitle),
-                    text(outside_text::OnlyFirstOpened) + QString::fromStdString(path),
+                    shownText(outside_text::OnlyFirstOpened) + QString::fromStdString(path),
                     QMessageBox::Ok, &parent);
     box.setObjectName(QStringLiteral("OnlyFirstOpened"));
     box.setTextFormat(Qt::PlainText);
@@ -29,14 +25,16 @@ void tellOnlyFirstOpened(QWidget& parent, const std::string& path) {
 
 ReplaceAnswer askBeforeReplacing(QWidget& parent, const std::string& path) {
     QMessageBox box(QMessageBox::Question, ui(kTitle),
-                    text(outside_text::ReplaceQuestion) + QString::fromStdString(path),
+                    shownText(outside_text::ReplaceQuestion) + QString::fromStdString(path),
                     QMessageBox::NoButton, &parent);
     box.setObjectName(QStringLiteral("ReplaceQuestion"));
     // A file name is no markup, whatever it looks like.
     box.setTextFormat(Qt::PlainText);
-    QPushButton* save = box.addButton(text(outside_text::SaveButton), QMessageBox::AcceptRole);
-    QPushButton* open = box.addButton(text(outside_text::OpenButton), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(text(outside_text::CancelButton), QMessageBox::RejectRole);
+    QPushButton* save = box.addButton(shownText(outside_text::SaveButton), QMessageBox::AcceptRole);
+    QPushButton* open =
+        box.addButton(shownText(outside_text::OpenButton), QMessageBox::DestructiveRole);
+    QPushButton* cancel =
+        box.addButton(shownText(outside_text::CancelButton), QMessageBox::RejectRole);
     save->setObjectName(QStringLiteral("SaveButton"));
     open->setObjectName(QStringLiteral("OpenButton"));
     cancel->setObjectName(QStringLiteral("CancelButton"));

@@ -10,19 +10,15 @@
 
 namespace quolan {
 
-namespace {
-QString text(const BilingualText& pair) {
-    return ui(inLanguage(pair, shownLanguage()));
-}
-} // namespace
-
 bool askToReplaceFile(QWidget& parent, const QString& path) {
     QMessageBox box(QMessageBox::Warning, parent.windowTitle(),
-                    text(file_text::ReplaceFileQuestion) + path, QMessageBox::NoButton, &parent);
+                    shownText(file_text::ReplaceFileQuestion) + path, QMessageBox::NoButton,
+                    &parent);
     box.setObjectName(QStringLiteral("ReplaceFileQuestion"));
     box.setTextFormat(Qt::PlainText); // a file name is no markup
-    QPushButton* replace = box.addButton(text(file_text::ReplaceButton), QMessageBox::AcceptRole);
-    QPushButton* keep = box.addButton(text(file_text::KeepButton), QMessageBox::RejectRole);
+    QPushButton* replace =
+        box.addButton(shownText(file_text::ReplaceButton), QMessageBox::AcceptRole);
+    QPushButton* keep = box.addButton(shownText(file_text::KeepButton), QMessageBox::RejectRole);
     replace->setObjectName(QStringLiteral("ReplaceButton"));
     keep->setObjectName(QStringLiteral("KeepButton"));
     box.setDefaultButton(keep);
